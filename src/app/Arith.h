@@ -1,0 +1,74 @@
+// Checked arithmetic for handlers: every operation on a Num tests its result at once, so no
+// handler can print or write an infinite or not-a-number value, and none needs checks of its own.
+#pragma once
+
+#include <compare>
+#include <exception>
+#include <optional>
+#include <string_view>
+
+namespace fincalc {
+
+enum class FaultKind { DivisionByZero, Overflow, InvalidOperation };
+
+// The console driver's name for a fault kind ("division-by-zero", ...).
+std::string_view faultName(FaultKind kind);
+
+class ArithmeticFault : public std::exception {
+public:
+    explicit ArithmeticFault(FaultKind kind) : kind_(kind) {}
+    FaultKind kind() const { return kind_; }
+    const char* what() const noexcept override;
+
+private:
+    FaultKind kind_;
+};
+
+// A plain number: a double whose every operation is checked. Unassigned, it is 0.
+class Num {
+public:
+    constexpr Num() = default;
+    constexpr Num(double v) : v_(v) {} // NOLINT: literals and reads mix freely with Nums
+    constexpr double value() const { return v_; }
+
+    friend constexpr auto operator<=>(Num a, Num b) { return a.v_ <=> b.v_; }
+    friend constexpr bool operator==(Num a, Num b) { return a.v_ == b.v_; }
+
+    Num& operator+=(Num b);
+    Num& operator-=(Num b);
+    Num& operator*=(Num b);
+    Num& operator/=(Num b);
+
+private:
+    double v_ = 0;
+};
+
+Num operator+(Num a, Num b);
+Num operator-(Num a, Num b);
+Num operator*(Num a, Num b);
+Num operator/(Num a, Num b);
+Num operator-(Num a);
+Num pow(Num base, Num exponent);
+Num sqrt(Num x);
+Num abs(Num x);
+
+// A handler's result that starts empty: an empty value prints as nothing and counts as 0
+// in arithmetic and comparisons.
+class Value {
+public:
+    Value() = default;
+    Value(Num n) : v_(n.value()) {} // NOLINT: assigning a computed number fills the value
+    Value(double v) : v_(v) {}      // NOLINT
+
+    bool empty() const { return !v_.has_value(); }
+    operator Num() const { return Num(v_.value_or(0)); } // NOLINT: empty counts as 0
+    Num num() const { return Num(v_.value_or(0)); }
+
+    Value& operator+=(Num b) { return *this = num() + b; }
+    Value& operator-=(Num b) { return *this = num() - b; }
+
+private:
+    std::optional<double> v_;
+};
+
+} // namespace fincalc

@@ -1,0 +1,118 @@
+// The one session of the program: it runs one handler at a time and reports everything it does
+// as events, which the window front end renders and the console driver prints.
+#pragma once
+
+#include "app/Arith.h"
+#include "app/Catalogue.h"
+#include "app/Number.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fincalc {
+
+struct Event {
+    enum class Kind { Show, Hide, Print, Clear, Write, Message, Fault, End };
+    Kind kind;
+    int screen = 0;
+    std::string control{}; // the field, for Write
+    std::string text{};    // the line, the field's new text, or the message
+    FaultKind fault = FaultKind::InvalidOperation;
+};
+
+class Observer {
+public:
+    virtual ~Observer() = default;
+    // Called as each event happens; a Message event returns when the user has answered it.
+    virtual void onEvent(const Event& event) = 0;
+};
+
+class Session;
+
+// What a handler may do: read its own screen's fields, print, write and clear them, show a
+// message, move between screens, end the program.
+class Ctx {
+public:
+    Ctx(Session& session, int screen) : session_(session), screen_(screen) {}
+
+    int screen() const { return screen_; }
+    const std::string& text(std::string_view field) const;
+    Num num(std::string_view field) const { return Num(ReadNumber(text(field))); }
+    Num num(int k) const { return num(fieldName(k)); }
+
+    // One line on this screen's output area: texts, plain numbers and values, in order.
+    template <class... Items>
+    void print(const Items&... items) {
+        std::string line;
+        (append(line, items), ...);
+        printLine(std::move(line));
+    }
+    void write(std::string_view field, const Value& value); // an empty value writes empty text
+    void write(int k, const Value& value) { write(fieldName(k), value); }
+    void setText(std::string_view field, std::string text);
+    void clearFields(int first, int last);
+    void clearOutput();
+    void message(std::string_view text);
+
+    bool exists(int screen) const;
+    void show(int screen);
+    void hide(int screen);
+    void leave(); // hide this screen and show the home screen
+    void end();
+
+private:
+    static void append(std::string& line, const char* s) { line += s; }
+    static void append(std::string& line, std::string_view s) { line += s; }
+    static void append(std::string& line, double x) { line += FormatNumber(x); }
+    static void append(std::string& line, Num x) { line += FormatNumber(x.value()); }
+    static void append(std::string& line, const Value& v) {
+        if (!v.empty())
+            line += FormatNumber(v.num().value());
+    }
+    void printLine(std::string line);
+
+    Session& session_;
+    int screen_;
+};
+
+class Session {
+public:
+    void addObserver(Observer* observer);
+    void removeObserver(Observer* observer);
+
+    // Start-up: the home screen is created and shown.
+    void start();
+
+    // What the user does. Each returns false, changing nothing, when the screen or control
+    // does not exist or the screen is not shown.
+    bool open(int screen); // as a navigation would
+    bool type(int screen, std::string_view field, std::string text);
+    bool click(int screen, std::string_view control);
+    bool pickMenu(std::string_view item); // by item name or caption
+    bool close(int screen);               // the window's close control
+
+    // What the user sees.
+    bool exists(int screen) const { return catalogue_.exists(screen); }
+    const Screen* screen(int number) const { return catalogue_.created(number); }
+    bool visible(int screen) const;
+    bool ended() const { return ended_; }
+
+    ScreenCatalogue& catalogue() { return catalogue_; }
+
+private:
+    friend class Ctx;
+
+    void emit(Event event);
+    void show(int screen);
+    void hide(int screen);
+    void run(int screen, const Handler& handler);
+    void end();
+
+    ScreenCatalogue catalogue_;
+    std::vector<Observer*> observers_;
+    bool running_ = false;
+    bool ended_ = false;
+};
+
+} // namespace fincalc
