@@ -16,7 +16,7 @@ std::string_view faultName(FaultKind kind) {
     return "invalid-operation";
 }
 
-const char* ArithmeticFault::what() const noexcept { return faultName(kind_).data(); }
+const char *ArithmeticFault::what() const noexcept { return faultName(kind_).data(); }
 
 namespace {
 
@@ -42,10 +42,10 @@ Num operator/(Num a, Num b) {
     return checked(a.value() / b.value());
 }
 
-Num& Num::operator+=(Num b) { return *this = *this + b; }
-Num& Num::operator-=(Num b) { return *this = *this - b; }
-Num& Num::operator*=(Num b) { return *this = *this * b; }
-Num& Num::operator/=(Num b) { return *this = *this / b; }
+Num &Num::operator+=(Num b) { return *this = *this + b; }
+Num &Num::operator-=(Num b) { return *this = *this - b; }
+Num &Num::operator*=(Num b) { return *this = *this * b; }
+Num &Num::operator/=(Num b) { return *this = *this / b; }
 
 Num pow(Num base, Num exponent) {
     // Zero to a negative power divides by zero.

@@ -18,7 +18,7 @@ class ArithmeticFault : public std::exception {
 public:
     explicit ArithmeticFault(FaultKind kind) : kind_(kind) {}
     FaultKind kind() const { return kind_; }
-    const char* what() const noexcept override;
+    const char *what() const noexcept override;
 
 private:
     FaultKind kind_;
@@ -31,17 +31,18 @@ public:
     constexpr Num(double v) : v_(v) {} // NOLINT: literals and reads mix freely with Nums
     constexpr double value() const { return v_; }
 
-    friend constexpr auto operator<=>(Num a, Num b) { return a.v_ <=> b.v_; }
-    friend constexpr bool operator==(Num a, Num b) { return a.v_ == b.v_; }
-
-    Num& operator+=(Num b);
-    Num& operator-=(Num b);
-    Num& operator*=(Num b);
-    Num& operator/=(Num b);
+    Num &operator+=(Num b);
+    Num &operator-=(Num b);
+    Num &operator*=(Num b);
+    Num &operator/=(Num b);
 
 private:
     double v_ = 0;
 };
+
+// Namespace-scope (not hidden friends), so a Value compares with a literal too: `if (E > 0)`.
+constexpr auto operator<=>(Num a, Num b) { return a.value() <=> b.value(); }
+constexpr bool operator==(Num a, Num b) { return a.value() == b.value(); }
 
 Num operator+(Num a, Num b);
 Num operator-(Num a, Num b);
@@ -64,8 +65,8 @@ public:
     operator Num() const { return Num(v_.value_or(0)); } // NOLINT: empty counts as 0
     Num num() const { return Num(v_.value_or(0)); }
 
-    Value& operator+=(Num b) { return *this = num() + b; }
-    Value& operator-=(Num b) { return *this = num() - b; }
+    Value &operator+=(Num b) { return *this = num() + b; }
+    Value &operator-=(Num b) { return *this = num() - b; }
 
 private:
     std::optional<double> v_;

@@ -7,7 +7,8 @@ namespace fincalc {
 namespace {
 
 // Switching buttons hide their menu; opening-beside controls leave their screen visible.
-constexpr NavigationEntry switches(int screen, std::string_view control, std::string_view caption, int target) {
+constexpr NavigationEntry switches(int screen, std::string_view control, std::string_view caption,
+                                   int target) {
     return {screen, control, caption, true, target};
 }
 
@@ -234,36 +235,29 @@ constexpr std::array kTable{
     beside(145, "Command4", "或", 115),
 };
 
-constexpr std::array<MenuHeading, 2> kHeadings32{MenuHeading{"利率", "Command1"}, MenuHeading{"年金", "Command4"}};
-constexpr std::array<MenuHeading, 2> kHeadings33{MenuHeading{"收益", "Command1"}, MenuHeading{"风险", "Command7"}};
-constexpr std::array<MenuHeading, 2> kHeadings34{MenuHeading{"预计量", "Command1"}, MenuHeading{"预算", "Command5"}};
+constexpr std::array<MenuHeading, 2> kHeadings32{MenuHeading{"利率", "Command1"},
+                                                 MenuHeading{"年金", "Command4"}};
+constexpr std::array<MenuHeading, 2> kHeadings33{MenuHeading{"收益", "Command1"},
+                                                 MenuHeading{"风险", "Command7"}};
+constexpr std::array<MenuHeading, 2> kHeadings34{MenuHeading{"预计量", "Command1"},
+                                                 MenuHeading{"预算", "Command5"}};
 constexpr std::array<MenuHeading, 1> kHeadings35{MenuHeading{"现金预算计算表", "Command1"}};
 constexpr std::array<MenuHeading, 1> kHeadings42{MenuHeading{"预计利润表", "Command1"}};
-constexpr std::array<MenuHeading, 2> kHeadings94{MenuHeading{"资金成本率", "Command1"}, MenuHeading{"资本成本率", "Command5"}};
+constexpr std::array<MenuHeading, 2> kHeadings94{MenuHeading{"资金成本率", "Command1"},
+                                                 MenuHeading{"资本成本率", "Command5"}};
 
 constexpr std::array kMenus{
-    MenuScreen{32, kHeadings32, "Command8"},
-    MenuScreen{33, kHeadings33, "Command16"},
-    MenuScreen{34, kHeadings34, "Command8"},
-    MenuScreen{35, kHeadings35, "Command9"},
-    MenuScreen{42, kHeadings42, "Command4"},
-    MenuScreen{80, {}, "Command4"},
-    MenuScreen{81, {}, "Command20"},
-    MenuScreen{94, kHeadings94, "Command14"},
-    MenuScreen{95, {}, "Command6"},
-    MenuScreen{100, {}, "Command5"},
-    MenuScreen{105, {}, "Command5"},
-    MenuScreen{148, {}, "Command10"},
-    MenuScreen{149, {}, "Command7"},
-    MenuScreen{150, {}, "Command8"},
-    MenuScreen{151, {}, "Command6"},
-    MenuScreen{152, {}, "Command3"},
-    MenuScreen{153, {}, "Command10"},
-    MenuScreen{154, {}, "Command7"},
-    MenuScreen{155, {}, "Command10"},
-    MenuScreen{156, {}, "Command11"},
-    MenuScreen{157, {}, "Command10"},
-    MenuScreen{162, {}, "Command5"},
+    MenuScreen{32, kHeadings32, "Command8"}, MenuScreen{33, kHeadings33, "Command16"},
+    MenuScreen{34, kHeadings34, "Command8"}, MenuScreen{35, kHeadings35, "Command9"},
+    MenuScreen{42, kHeadings42, "Command4"}, MenuScreen{80, {}, "Command4"},
+    MenuScreen{81, {}, "Command20"},         MenuScreen{94, kHeadings94, "Command14"},
+    MenuScreen{95, {}, "Command6"},          MenuScreen{100, {}, "Command5"},
+    MenuScreen{105, {}, "Command5"},         MenuScreen{148, {}, "Command10"},
+    MenuScreen{149, {}, "Command7"},         MenuScreen{150, {}, "Command8"},
+    MenuScreen{151, {}, "Command6"},         MenuScreen{152, {}, "Command3"},
+    MenuScreen{153, {}, "Command10"},        MenuScreen{154, {}, "Command7"},
+    MenuScreen{155, {}, "Command10"},        MenuScreen{156, {}, "Command11"},
+    MenuScreen{157, {}, "Command10"},        MenuScreen{162, {}, "Command5"},
 };
 
 } // namespace

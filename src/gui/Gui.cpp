@@ -1,0 +1,324 @@
+#include "gui/Gui.h"
+
+#include "home/SearchTable.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCompleter>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStringList>
+#include <QStringListModel>
+#include <QTranslator>
+#include <QVBoxLayout>
+
+namespace fincalc::gui {
+
+namespace {
+
+constexpr int kHome = 1;
+// Grids taller than this (the worksheets) scroll inside their window.
+constexpr int kScrollingRows = 16;
+
+QString q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The first installed family of a list, or an empty string.
+QString firstInstalled(const QStringList &families) {
+    const QStringList installed = QFontDatabase::families();
+    for (const QString &family : families)
+        if (installed.contains(family, Qt::CaseInsensitive))
+            return family;
+    return {};
+}
+
+QFont makeHeadingFont() {
+    // A Song (Ming) face where one is installed, any font with Chinese glyphs otherwise.
+    QString family = firstInstalled({"SimSun", "宋体", "NSimSun", "Songti SC", "STSong", "Noto Serif CJK SC",
+                                     "Source Han Serif SC", "AR PL UMing CN", "AR PL SungtiL GB"});
+    if (family.isEmpty()) {
+        const QStringList chinese = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
+        family = chinese.isEmpty() ? QApplication::font().family() : chinese.first();
+    }
+    QFont font(family);
+    font.setBold(true);
+    font.setPointSizeF(std::max(9.0, QApplication::font().pointSizeF()));
+    return font;
+}
+
+QString faultText(int screen, FaultKind kind) {
+    const char *what = kind == FaultKind::DivisionByZero ? "除数为零"
+                       : kind == FaultKind::Overflow     ? "数值溢出"
+                                                         : "无效的运算";
+    return QStringLiteral("Form%1 的计算出错：%2。\n本次结果未输出，所有已输入的数据都保留。")
+        .arg(screen)
+        .arg(q(what));
+}
+
+} // namespace
+
+// ---- one screen
+
+ScreenWidget::ScreenWidget(Gui &gui, const Screen &screen) : gui_(gui), number_(screen.design.number()) {
+    const ScreenDesign &design = screen.design;
+    setObjectName(QStringLiteral("Form%1").arg(number_));
+    setWindowTitle(q(design.title()));
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    auto *grid = new QGridLayout;
+    auto *buttons = new QGridLayout;
+    auto *side = new QVBoxLayout;
+    int gridRows = 0;
+    int flowed = 0;
+    for (const Control &control : design.controls()) {
+        QWidget *w = makeControl(control);
+        switch (control.area) {
+        case Area::Grid:
+            grid->addWidget(w, control.row, control.col, 1, control.colSpan == 0 ? -1 : control.colSpan);
+            gridRows = std::max(gridRows, control.row + 1);
+            break;
+        case Area::Buttons:
+            buttons->addWidget(w, flowed / design.buttonColumns(), flowed % design.buttonColumns());
+            ++flowed;
+            break;
+        case Area::Side:
+            side->addWidget(w);
+            break;
+        }
+    }
+    // A label names its field, for the keyboard (its buddy) and for assistive tools.
+    for (const auto &[label, name] : buddies_) {
+        if (QLineEdit *f = field(name)) {
+            label->setBuddy(f);
+            f->setAccessibleName(label->text());
+        }
+    }
+    buddies_.clear();
+    // Columns of fields share the width; columns of labels keep their natural width.
+    for (const Control &control : design.controls())
+        if (control.area == Area::Grid && control.kind == ControlKind::Field)
+            grid->setColumnStretch(control.col, 1);
+    side->addStretch();
+
+    auto *top = new QHBoxLayout;
+    auto *left = new QVBoxLayout;
+    if (gridRows > kScrollingRows) {
+        auto *area = new QScrollArea;
+        auto *sheet = new QWidget;
+        sheet->setLayout(grid);
+        area->setWidget(sheet);
+        area->setWidgetResizable(true);
+        area->setFrameShape(QFrame::NoFrame);
+        area->setMinimumHeight(std::min(sheet->sizeHint().height(), 520));
+        area->setMinimumWidth(sheet->sizeHint().width() + 24);
+        left->addWidget(area, 3);
+    } else {
+        left->addLayout(grid);
+    }
+    left->addLayout(buttons);
+    top->addLayout(left, 1);
+    top->addLayout(side);
+
+    output_ = new QPlainTextEdit;
+    output_->setObjectName(QStringLiteral("Output"));
+    output_->setAccessibleName(QStringLiteral("输出"));
+    output_->setReadOnly(true);
+    output_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    output_->setMinimumHeight(output_->fontMetrics().lineSpacing() * 6);
+    for (const std::string &line : screen.lines)
+        output_->appendPlainText(q(line));
+
+    auto *root = new QVBoxLayout(this);
+    if (!design.menu().empty())
+        addMenuBar(design);
+    root->addLayout(top);
+    root->addWidget(output_, gridRows > kScrollingRows ? 1 : 2);
+    output_->setVisible(design.hasOutput());
+}
+
+QWidget *ScreenWidget::makeControl(const Control &control) {
+    const QString name = q(control.name);
+    const QString text = q(control.text);
+    QWidget *w = nullptr;
+    switch (control.kind) {
+    case ControlKind::Label: {
+        auto *label = new QLabel(text);
+        if (control.heading) {
+            label->setFont(gui_.headingFont());
+            label->setAlignment(Qt::AlignCenter);
+        }
+        w = label;
+        break;
+    }
+    case ControlKind::Field: {
+        auto *field = new QLineEdit(text);
+        field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 12);
+        connect(field, &QLineEdit::textEdited, this, [this, name](const QString &typed) {
+            gui_.session().type(number_, name.toStdString(), typed.toStdString());
+        });
+        // A label names its field for assistive tools; a box without one is named by its text.
+        field->setAccessibleName(text.isEmpty() ? name : text);
+        w = field;
+        break;
+    }
+    case ControlKind::Button: {
+        auto *button = new QPushButton(text);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this,
+                [this, name] { gui_.session().click(number_, name.toStdString()); });
+        w = button;
+        break;
+    }
+    }
+    w->setObjectName(name);
+    if (control.kind != ControlKind::Field)
+        w->setAccessibleName(text);
+    if (control.kind != ControlKind::Button && control.onClick) {
+        w->installEventFilter(this);
+        w->setCursor(Qt::PointingHandCursor);
+    }
+    if (control.kind == ControlKind::Label && !control.buddy.empty()) {
+        static_cast<QLabel *>(w)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        buddies_.emplace_back(static_cast<QLabel *>(w), q(control.buddy));
+    }
+    return w;
+}
+
+void ScreenWidget::addMenuBar(const ScreenDesign &design) {
+    auto *bar = new QMenuBar(this);
+    bar->setObjectName(QStringLiteral("MenuBar"));
+    for (const MenuItem &item : design.menu()) {
+        QAction *action = bar->addAction(q(item.caption));
+        action->setObjectName(q(item.name));
+        connect(action, &QAction::triggered, this,
+                [this, name = item.name] { gui_.session().pickMenu(name); });
+    }
+    layout()->setMenuBar(bar);
+    // Wide enough that every category shows without the overflow arrow.
+    setMinimumWidth(bar->sizeHint().width());
+}
+
+QLineEdit *ScreenWidget::field(const QString &name) const { return findChild<QLineEdit *>(name); }
+
+bool ScreenWidget::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+        gui_.session().click(number_, watched->objectName().toStdString());
+    return QWidget::eventFilter(watched, event);
+}
+
+void ScreenWidget::closeEvent(QCloseEvent *event) {
+    // The close control does what the screen's "退出" does; the home screen's ends the program.
+    if (gui_.session().ended()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    gui_.session().close(number_);
+}
+
+// ---- the front end
+
+Gui::Gui(Session &session) : session_(session), headingFont_(makeHeadingFont()) {
+    session_.addObserver(this);
+}
+
+Gui::~Gui() {
+    session_.removeObserver(this);
+    for (ScreenWidget *w : widgets_)
+        delete w;
+}
+
+QString Gui::title() { return QStringLiteral("财务管理计算"); }
+
+ScreenWidget *Gui::widget(int screen) const {
+    return screen >= 1 && screen <= kScreenCount ? widgets_[screen] : nullptr;
+}
+
+void Gui::onEvent(const Event &e) {
+    ScreenWidget *w = widget(e.screen);
+    switch (e.kind) {
+    case Event::Kind::Show:
+        if (!w) {
+            w = widgets_[e.screen] = new ScreenWidget(*this, *session_.screen(e.screen));
+            if (e.screen == kHome) {
+                auto *completer = new QCompleter(w);
+                QStringList keywords;
+                for (const SearchEntry &row : searchTable())
+                    if (!keywords.contains(q(row.keyword)))
+                        keywords << q(row.keyword);
+                completer->setModel(new QStringListModel(keywords, completer));
+                completer->setFilterMode(Qt::MatchContains);
+                QLineEdit *box = w->field(QStringLiteral("Text1"));
+                box->setCompleter(completer);
+                connect(box, &QLineEdit::returnPressed, w, [this] { session_.click(kHome, "Command1"); });
+            }
+        }
+        w->show();
+        w->raise();
+        w->activateWindow();
+        break;
+    case Event::Kind::Hide:
+        if (w)
+            w->hide();
+        break;
+    case Event::Kind::Print:
+        w->output()->appendPlainText(q(e.text));
+        break;
+    case Event::Kind::Clear:
+        w->output()->clear();
+        break;
+    case Event::Kind::Write:
+        if (QLineEdit *field = w->field(q(e.control)))
+            field->setText(q(e.text));
+        break;
+    case Event::Kind::Message:
+        showMessageBox(q(e.text), false);
+        break;
+    case Event::Kind::Fault:
+        showMessageBox(faultText(e.screen, e.fault), true);
+        break;
+    case Event::Kind::End:
+        for (ScreenWidget *screen : widgets_)
+            if (screen)
+                screen->hide();
+        QApplication::quit();
+        break;
+    }
+}
+
+void Gui::showMessageBox(const QString &text, bool fault) {
+    QMessageBox box(fault ? QMessageBox::Warning : QMessageBox::NoIcon, title(), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+void setUpApplication() {
+    QApplication::setApplicationName(QStringLiteral("fincalc"));
+    QApplication::setApplicationDisplayName(Gui::title());
+    QApplication::setQuitOnLastWindowClosed(false);
+    const QString sans = firstInstalled({"Noto Sans CJK SC", "Source Han Sans SC", "Microsoft YaHei",
+                                         "PingFang SC", "WenQuanYi Micro Hei", "Droid Sans Fallback"});
+    if (!sans.isEmpty()) {
+        QFont font = QApplication::font();
+        font.setFamily(sans);
+        QApplication::setFont(font);
+    }
+    // Standard dialogs and context menus speak Chinese, whatever the user's locale.
+    auto *translator = new QTranslator(qApp);
+    if (translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+}
+
+} // namespace fincalc::gui

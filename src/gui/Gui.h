@@ -1,0 +1,77 @@
+// The window front end: one generic widget per screen, built from the screen's declaration and
+// kept in step with the session's events.
+#pragma once
+
+#ifndef Q_MOC_RUN // moc cannot parse the C++20 library headers the core uses
+#include "app/Session.h"
+#endif
+
+#include <QFont>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <utility>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace fincalc::gui {
+
+class Gui;
+
+class ScreenWidget : public QWidget {
+    Q_OBJECT
+public:
+    ScreenWidget(Gui &gui, const Screen &screen);
+
+    int number() const { return number_; }
+    QLineEdit *field(const QString &name) const;
+    QPlainTextEdit *output() const { return output_; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *makeControl(const Control &control);
+    void addMenuBar(const ScreenDesign &design);
+
+    Gui &gui_;
+    int number_;
+    QPlainTextEdit *output_;
+    std::vector<std::pair<QLabel *, QString>> buddies_; // labels waiting for their fields
+};
+
+class Gui : public QObject, public Observer {
+    Q_OBJECT
+public:
+    explicit Gui(Session &session);
+    ~Gui() override;
+
+    Session &session() { return session_; }
+    // The screen's widget, once the screen has been shown; nullptr before.
+    ScreenWidget *widget(int screen) const;
+
+    void onEvent(const Event &event) override;
+
+    // The bold Song-style heading font, and the program's title for message boxes.
+    const QFont &headingFont() const { return headingFont_; }
+    static QString title();
+
+protected:
+    // A modal message box; tests replace it so nothing waits for a user.
+    virtual void showMessageBox(const QString &text, bool fault);
+
+private:
+    Session &session_;
+    std::array<ScreenWidget *, kScreenCount + 1> widgets_{};
+    QFont headingFont_;
+};
+
+// Application-wide set-up: the CJK default font and Qt's Chinese translations.
+void setUpApplication();
+
+} // namespace fincalc::gui

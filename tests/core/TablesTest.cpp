@@ -1,0 +1,161 @@
+// Invariants of the keyword table and the navigation table, checked from the tables themselves.
+#include "Cli.h"
+
+#include "app/Catalogue.h"
+#include "home/SearchTable.h"
+#include "menus/Navigation.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+using namespace fincalc;
+using fincalc::test::Cli;
+
+TEST(SearchTable, HasItsThreeBlocksInOrder) {
+    const auto table = searchTable();
+    ASSERT_EQ(table.size(), 473u);
+    std::map<SearchKind, int> counts;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const SearchEntry &row = table[i];
+        ++counts[row.kind];
+        EXPECT_FALSE(row.keyword.empty()) << "row " << i + 1;
+        const SearchKind expected = i < 215   ? SearchKind::OpenScreen
+                                    : i < 320 ? SearchKind::ShowDefinition
+                                              : SearchKind::PrintFormula;
+        EXPECT_EQ(row.kind, expected) << "row " << i + 1;
+        if (row.kind == SearchKind::OpenScreen) {
+            EXPECT_TRUE(row.text.empty());
+            if (i > 0)
+                EXPECT_LE(table[i - 1].target, row.target) << "row " << i + 1; // ascending targets
+        } else {
+            EXPECT_FALSE(row.text.empty()) << "row " << i + 1;
+        }
+    }
+    EXPECT_EQ(counts[SearchKind::OpenScreen], 215);
+    EXPECT_EQ(counts[SearchKind::ShowDefinition], 105);
+    EXPECT_EQ(counts[SearchKind::PrintFormula], 153);
+}
+
+TEST(SearchTable, EveryCalculatorIsFoundAndMenusOnlyThroughTheirKeywords) {
+    std::set<int> targets;
+    for (const SearchEntry &row : openScreenRows())
+        targets.insert(row.target);
+    for (int n = 2; n <= 161; ++n)
+        EXPECT_TRUE(targets.count(n)) << "Form" << n << " has no keyword";
+    EXPECT_FALSE(targets.count(162));
+    EXPECT_FALSE(targets.count(1));
+}
+
+TEST(SearchTable, KeywordsInSeveralRowsAreTheFortyFour) {
+    std::map<std::string_view, std::vector<int>> rows;
+    const auto table = searchTable();
+    for (std::size_t i = 0; i < table.size(); ++i)
+        rows[table[i].keyword].push_back(static_cast<int>(i) + 1);
+    std::map<std::string_view, std::vector<int>> repeated;
+    for (const auto &[keyword, numbers] : rows)
+        if (numbers.size() > 1)
+            repeated[keyword] = numbers;
+    EXPECT_EQ(repeated.size(), 44u);
+    const std::map<std::string_view, std::vector<int>> sample = {
+        {"利率", {38, 206, 321}},     {"边际贡献", {197, 204, 453}}, {"财务风险", {245, 263}},
+        {"可持续增长率", {365, 366}}, {"普通年金", {2, 236}},        {"剩余收益", {201, 470}},
+        {"制造费用", {34, 211}},      {"流动比率", {65, 322}},       {"月末在产品成本", {441, 442}}};
+    for (const auto &[keyword, numbers] : sample)
+        EXPECT_EQ(repeated[keyword], numbers) << keyword;
+    EXPECT_EQ(table[322].text, "速动比率=（流动资产-存货）/流动负债“");
+    EXPECT_EQ(table[469].text.front(), ' ');
+}
+
+TEST(Search, PerformsEveryMatchingRowInOrder) {
+    const struct {
+        const char *keyword;
+        const char *events;
+    } cases[] = {
+        {"营业周期", "print\tForm1\t营业周期=存货周转天数+应收账款周转天数\n"},
+        {"概率", "message\t是用来表示随机事件发生可能性大小的数值。\n"},
+        {"可持续增长率", nullptr}, // two prints, checked below
+        {"营业周期 ", ""},         // a trailing blank matches nothing
+        {"", ""},
+        {"利", ""},
+        {"ＲＯＥ", ""},
+    };
+    for (const auto &c : cases) {
+        Cli cli;
+        const std::string events =
+            cli.run(std::string("type Form1.Text1 ") + c.keyword + "\nclick Form1.Command1\n");
+        if (c.events)
+            EXPECT_EQ(events, c.events) << c.keyword;
+        else
+            EXPECT_EQ(std::count(events.begin(), events.end(), '\n'), 2) << events;
+    }
+    Cli cli;
+    const std::string risk = cli.run("type Form1.Text1 财务风险\nclick Form1.Command1\n");
+    EXPECT_EQ(std::count(risk.begin(), risk.end(), '\n'), 2);
+    EXPECT_TRUE(risk.starts_with("message\t"));
+}
+
+TEST(Search, OpenScreenRowsHideHomeFirstThenDefinitionsAndFormulasFollow) {
+    Cli cli;
+    const std::string events = cli.run("type Form1.Text1 利率\nclick Form1.Command1\n");
+    EXPECT_EQ(events, "hide\tForm1\nshow\tForm32\nhide\tForm1\nshow\tForm152\n"
+                      "print\tForm1\t利率=纯粹利率+通货膨胀附加率+风险附加率\n");
+}
+
+TEST(Navigation, EveryEntryNamesRealControlsAndScreens) {
+    std::set<std::pair<int, std::string_view>> seen;
+    for (const NavigationEntry &e : navigationTable()) {
+        EXPECT_TRUE(seen.insert({e.screen, e.control}).second)
+            << "Form" << e.screen << "." << e.control << " twice";
+        EXPECT_GE(e.target, 2);
+        EXPECT_LE(e.target, kScreenCount);
+        EXPECT_NE(e.target, e.screen);
+        // The control and its caption exist on every screen that is built.
+        if (const auto design = declareScreen(e.screen)) {
+            const Control *control = design->find(e.control);
+            ASSERT_TRUE(control) << "Form" << e.screen << "." << e.control;
+            EXPECT_EQ(control->text, e.caption) << "Form" << e.screen << "." << e.control;
+            EXPECT_TRUE(control->onClick);
+        }
+    }
+}
+
+TEST(Navigation, EveryMenuIsReachableAndEveryButtonDoesWhatTheTableSays) {
+    // Menus reached from the menu bar or from another menu.
+    std::set<int> reached = {32, 33, 34, 80, 94, 95, 100, 105, 148, 162};
+    for (const NavigationEntry &e : navigationTable())
+        reached.insert(e.target);
+    for (const MenuScreen &menu : menuScreens())
+        EXPECT_TRUE(reached.count(menu.number)) << "Form" << menu.number;
+    EXPECT_EQ(menuScreens().size(), 22u);
+
+    for (const NavigationEntry &e : navigationTable()) {
+        if (!isDeclared(e.screen) || !isDeclared(e.target))
+            continue;
+        Cli cli;
+        const std::string form = "Form" + std::to_string(e.screen);
+        cli.run("open " + form + "\n");
+        const std::string expected = (e.hidesOwn ? "hide\t" + form + "\n" : std::string()) + "show\tForm" +
+                                     std::to_string(e.target) + "\n";
+        EXPECT_EQ(cli.run("click " + form + "." + std::string(e.control) + "\n"), expected)
+            << form << "." << e.control;
+    }
+}
+
+TEST(Navigation, EveryMenuExitReturnsHome) {
+    for (const MenuScreen &menu : menuScreens()) {
+        Cli cli;
+        const std::string form = "Form" + std::to_string(menu.number);
+        cli.run("open " + form + "\n");
+        EXPECT_EQ(cli.run("click " + form + "." + std::string(menu.exitControl) + "\n"),
+                  "hide\t" + form + "\nshow\tForm1\n")
+            << form;
+    }
+}
+
+TEST(Navigation, ClickingAHeadingLabelDoesNothing) {
+    Cli cli;
+    cli.run("menu 利率\n");
+    EXPECT_EQ(cli.run("click Form32.Label1\nclick Form32.Label2\n"), "");
+}
