@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStringList>
 #include <QStringListModel>
 #include <QTranslator>
@@ -121,7 +122,10 @@ ScreenWidget::ScreenWidget(Gui &gui, const Screen &screen) : gui_(gui), number_(
         area->setWidgetResizable(true);
         area->setFrameShape(QFrame::NoFrame);
         area->setMinimumHeight(std::min(sheet->sizeHint().height(), 520));
-        area->setMinimumWidth(sheet->sizeHint().width() + 24);
+        // The sheet scrolls up and down only: the window is never narrower than the sheet.
+        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        area->setMinimumWidth(sheet->minimumSizeHint().width() +
+                              area->verticalScrollBar()->sizeHint().width() + 2 * area->frameWidth() + 4);
         left->addWidget(area, 3);
     } else {
         left->addLayout(grid);
@@ -163,7 +167,10 @@ QWidget *ScreenWidget::makeControl(const Control &control) {
     }
     case ControlKind::Field: {
         auto *field = new QLineEdit(text);
-        field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 12);
+        // Room for a dozen digits, or for the whole of a name box's text.
+        const QFontMetrics metrics = field->fontMetrics();
+        field->setMinimumWidth(
+            std::max(metrics.horizontalAdvance(QLatin1Char('0')) * 12, metrics.horizontalAdvance(text) + 16));
         connect(field, &QLineEdit::textEdited, this, [this, name](const QString &typed) {
             gui_.session().type(number_, name.toStdString(), typed.toStdString());
         });
