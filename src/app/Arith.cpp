@@ -1,6 +1,7 @@
 #include "app/Arith.h"
 
 #include <cmath>
+#include <limits>
 
 namespace fincalc {
 
@@ -16,15 +17,16 @@ std::string_view faultName(FaultKind kind) {
     return "invalid-operation";
 }
 
-const char *ArithmeticFault::what() const noexcept { return faultName(kind_).data(); }
+const char* ArithmeticFault::what() const noexcept { return faultName(kind_).data(); }
 
 namespace {
 
-// Raises the fault a result carries: NaN is an invalid operation, an infinity an overflow.
-Num checked(double r) {
+// Raises the fault a result carries: NaN is an invalid operation, a magnitude beyond the
+// largest double an overflow.
+Num checked(Real r) {
     if (std::isnan(r))
         throw ArithmeticFault(FaultKind::InvalidOperation);
-    if (std::isinf(r))
+    if (std::fabs(r) > static_cast<Real>(std::numeric_limits<double>::max()))
         throw ArithmeticFault(FaultKind::Overflow);
     return Num(r);
 }
@@ -42,10 +44,10 @@ Num operator/(Num a, Num b) {
     return checked(a.value() / b.value());
 }
 
-Num &Num::operator+=(Num b) { return *this = *this + b; }
-Num &Num::operator-=(Num b) { return *this = *this - b; }
-Num &Num::operator*=(Num b) { return *this = *this * b; }
-Num &Num::operator/=(Num b) { return *this = *this / b; }
+Num& Num::operator+=(Num b) { return *this = *this + b; }
+Num& Num::operator-=(Num b) { return *this = *this - b; }
+Num& Num::operator*=(Num b) { return *this = *this * b; }
+Num& Num::operator/=(Num b) { return *this = *this / b; }
 
 Num pow(Num base, Num exponent) {
     // Zero to a negative power divides by zero.

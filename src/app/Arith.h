@@ -18,26 +18,35 @@ class ArithmeticFault : public std::exception {
 public:
     explicit ArithmeticFault(FaultKind kind) : kind_(kind) {}
     FaultKind kind() const { return kind_; }
-    const char *what() const noexcept override;
+    const char* what() const noexcept override;
 
 private:
     FaultKind kind_;
 };
 
-// A plain number: a double whose every operation is checked. Unassigned, it is 0.
+// Handlers compute with the x87 extended format and keep the double range: a result beyond
+// the range of a double is an overflow, as in double arithmetic, while the extra digits keep
+// chained operations right to the last printed digit (1000 × 1.1^-2 prints 826.446280991736).
+using Real = long double;
+
+// A plain number whose every operation is checked. Unassigned, it is 0.
 class Num {
 public:
     constexpr Num() = default;
-    constexpr Num(double v) : v_(v) {} // NOLINT: literals and reads mix freely with Nums
-    constexpr double value() const { return v_; }
+    constexpr Num(Real v) : v_(v) {}   // NOLINT: literals and reads mix freely with Nums
+    constexpr Num(double v) : v_(v) {} // NOLINT
+    constexpr Num(int v) : v_(v) {}    // NOLINT
+    constexpr Real value() const { return v_; }
+    // The number as printed and written: rounded to a double.
+    constexpr double toDouble() const { return static_cast<double>(v_); }
 
-    Num &operator+=(Num b);
-    Num &operator-=(Num b);
-    Num &operator*=(Num b);
-    Num &operator/=(Num b);
+    Num& operator+=(Num b);
+    Num& operator-=(Num b);
+    Num& operator*=(Num b);
+    Num& operator/=(Num b);
 
 private:
-    double v_ = 0;
+    Real v_ = 0;
 };
 
 // Namespace-scope (not hidden friends), so a Value compares with a literal too: `if (E > 0)`.
@@ -60,16 +69,17 @@ public:
     Value() = default;
     Value(Num n) : v_(n.value()) {} // NOLINT: assigning a computed number fills the value
     Value(double v) : v_(v) {}      // NOLINT
+    Value(int v) : v_(v) {}         // NOLINT
 
     bool empty() const { return !v_.has_value(); }
     operator Num() const { return Num(v_.value_or(0)); } // NOLINT: empty counts as 0
     Num num() const { return Num(v_.value_or(0)); }
 
-    Value &operator+=(Num b) { return *this = num() + b; }
-    Value &operator-=(Num b) { return *this = num() - b; }
+    Value& operator+=(Num b) { return *this = num() + b; }
+    Value& operator-=(Num b) { return *this = num() - b; }
 
 private:
-    std::optional<double> v_;
+    std::optional<Real> v_;
 };
 
 } // namespace fincalc

@@ -3,7 +3,7 @@
 namespace fincalc {
 
 Screen::Screen(ScreenDesign d) : design(std::move(d)) {
-    for (const Control *field : design.fields())
+    for (const Control* field : design.fields())
         texts[field->name] = field->text;
 }
 
@@ -13,7 +13,7 @@ bool ScreenCatalogue::exists(int number) const {
     return screens_[number] != nullptr || isDeclared(number);
 }
 
-Screen *ScreenCatalogue::get(int number) {
+Screen* ScreenCatalogue::get(int number) {
     if (number < 1 || number > kScreenCount)
         return nullptr;
     if (!screens_[number]) {
@@ -25,7 +25,7 @@ Screen *ScreenCatalogue::get(int number) {
     return screens_[number].get();
 }
 
-Screen *ScreenCatalogue::created(int number) const {
+Screen* ScreenCatalogue::created(int number) const {
     if (number < 1 || number > kScreenCount)
         return nullptr;
     return screens_[number].get();

@@ -34,9 +34,9 @@ public:
     // Whether screen N exists in this program (created or not).
     bool exists(int number) const;
     // The screen, created on first use; nullptr when it does not exist.
-    Screen *get(int number);
+    Screen* get(int number);
     // The screen if it has been created; nullptr otherwise.
-    Screen *created(int number) const;
+    Screen* created(int number) const;
 
 private:
     std::array<std::unique_ptr<Screen>, kScreenCount + 1> screens_;

@@ -12,7 +12,7 @@ namespace fincalc {
 namespace {
 
 // Decodes one UTF-8 character at text[pos], advancing pos; malformed bytes decode as themselves.
-char32_t decode(std::string_view text, std::size_t &pos) {
+char32_t decode(std::string_view text, std::size_t& pos) {
     const auto lead = static_cast<unsigned char>(text[pos]);
     const std::size_t extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
     if (extra == 0 || pos + extra >= text.size()) {
@@ -57,7 +57,7 @@ std::string foldWidth(std::string_view text) {
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // A comma after a digit separates digit groups when exactly three digits follow it.
-bool isGroup(const std::string &text, std::size_t comma) {
+bool isGroup(const std::string& text, std::size_t comma) {
     if (comma + 3 >= text.size())
         return false;
     for (std::size_t i = 1; i <= 3; ++i)
@@ -128,7 +128,7 @@ double ReadNumber(std::string_view raw) {
     }
     const bool percent = p < text.size() && text[p] == '%';
 
-    const char *first = number.data();
+    const char* first = number.data();
     if (*first == '+')
         ++first;
     double value = 0;
@@ -154,7 +154,7 @@ std::string FormatNumber(double x) {
     const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 15);
     (void)ec;
     std::string out(buf, end);
-    for (char &c : out)
+    for (char& c : out)
         if (c == 'e')
             c = 'E';
     return out;

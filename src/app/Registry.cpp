@@ -25,7 +25,7 @@ constexpr std::pair<int, Declare> kScreens[] = {
 
 Declare findScreen(int number) {
     const auto it = std::find_if(std::begin(kScreens), std::end(kScreens),
-                                 [&](const auto &entry) { return entry.first == number; });
+                                 [&](const auto& entry) { return entry.first == number; });
     return it == std::end(kScreens) ? nullptr : it->second;
 }
 
@@ -34,7 +34,7 @@ Declare findScreen(int number) {
 bool isDeclared(int number) {
     const auto menus = menuScreens();
     return findScreen(number) != nullptr ||
-           std::any_of(menus.begin(), menus.end(), [&](const MenuScreen &m) { return m.number == number; });
+           std::any_of(menus.begin(), menus.end(), [&](const MenuScreen& m) { return m.number == number; });
 }
 
 std::optional<ScreenDesign> declareScreen(int number) {

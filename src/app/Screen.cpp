@@ -10,43 +10,43 @@ namespace fincalc {
 
 ScreenDesign::ScreenDesign(int number) : number_(number), title_("Form" + std::to_string(number)) {}
 
-const Control *ScreenDesign::find(std::string_view name) const {
+const Control* ScreenDesign::find(std::string_view name) const {
     if (name.empty())
         return nullptr;
     const auto it =
-        std::find_if(controls_.begin(), controls_.end(), [&](const Control &c) { return c.name == name; });
+        std::find_if(controls_.begin(), controls_.end(), [&](const Control& c) { return c.name == name; });
     return it == controls_.end() ? nullptr : &*it;
 }
 
-Control *ScreenDesign::find(std::string_view name) {
-    return const_cast<Control *>(std::as_const(*this).find(name));
+Control* ScreenDesign::find(std::string_view name) {
+    return const_cast<Control*>(std::as_const(*this).find(name));
 }
 
-std::vector<const Control *> ScreenDesign::fields() const {
-    std::vector<const Control *> out;
-    for (const Control &c : controls_)
+std::vector<const Control*> ScreenDesign::fields() const {
+    std::vector<const Control*> out;
+    for (const Control& c : controls_)
         if (c.kind == ControlKind::Field)
             out.push_back(&c);
-    std::stable_sort(out.begin(), out.end(), [](const Control *a, const Control *b) {
+    std::stable_sort(out.begin(), out.end(), [](const Control* a, const Control* b) {
         return controlNumber(a->name) < controlNumber(b->name);
     });
     return out;
 }
 
-Control &ScreenDesign::add(Control control) {
+Control& ScreenDesign::add(Control control) {
     controls_.push_back(std::move(control));
     return controls_.back();
 }
 
-ScreenDesign &ScreenDesign::heading(std::string name, std::string caption) {
+ScreenDesign& ScreenDesign::heading(std::string name, std::string caption) {
     return text(std::move(name), std::move(caption), nextRow_, 0, 0, true);
 }
 
-ScreenDesign &ScreenDesign::label(std::string name, std::string caption) {
+ScreenDesign& ScreenDesign::label(std::string name, std::string caption) {
     return text(std::move(name), std::move(caption), nextRow_, 0, 0, false);
 }
 
-ScreenDesign &ScreenDesign::field(std::string name, std::string label, std::string labelName) {
+ScreenDesign& ScreenDesign::field(std::string name, std::string label, std::string labelName) {
     const int row = nextRow_;
     add({.kind = ControlKind::Label,
          .name = std::move(labelName),
@@ -56,7 +56,7 @@ ScreenDesign &ScreenDesign::field(std::string name, std::string label, std::stri
     return box(std::move(name), row, 1);
 }
 
-ScreenDesign &ScreenDesign::button(std::string name, std::string caption, Handler onClick) {
+ScreenDesign& ScreenDesign::button(std::string name, std::string caption, Handler onClick) {
     add({.kind = ControlKind::Button,
          .name = std::move(name),
          .text = std::move(caption),
@@ -65,15 +65,15 @@ ScreenDesign &ScreenDesign::button(std::string name, std::string caption, Handle
     return *this;
 }
 
-ScreenDesign &ScreenDesign::cancel(std::string name) {
-    return side(std::move(name), "取消", [](Ctx &c) { c.clearOutput(); });
+ScreenDesign& ScreenDesign::cancel(std::string name) {
+    return side(std::move(name), "取消", [](Ctx& c) { c.clearOutput(); });
 }
 
-ScreenDesign &ScreenDesign::exit(std::string name) {
-    return side(std::move(name), "退出", [](Ctx &c) { c.leave(); });
+ScreenDesign& ScreenDesign::exit(std::string name) {
+    return side(std::move(name), "退出", [](Ctx& c) { c.leave(); });
 }
 
-ScreenDesign &ScreenDesign::side(std::string name, std::string caption, Handler onClick) {
+ScreenDesign& ScreenDesign::side(std::string name, std::string caption, Handler onClick) {
     add({.kind = ControlKind::Button,
          .name = std::move(name),
          .text = std::move(caption),
@@ -82,7 +82,7 @@ ScreenDesign &ScreenDesign::side(std::string name, std::string caption, Handler 
     return *this;
 }
 
-ScreenDesign &ScreenDesign::box(std::string name, int row, int col, std::string initial, Handler onClick) {
+ScreenDesign& ScreenDesign::box(std::string name, int row, int col, std::string initial, Handler onClick) {
     add({.kind = ControlKind::Field,
          .name = std::move(name),
          .text = std::move(initial),
@@ -93,7 +93,7 @@ ScreenDesign &ScreenDesign::box(std::string name, int row, int col, std::string 
     return *this;
 }
 
-ScreenDesign &ScreenDesign::text(std::string name, std::string caption, int row, int col, int colSpan,
+ScreenDesign& ScreenDesign::text(std::string name, std::string caption, int row, int col, int colSpan,
                                  bool heading) {
     add({.kind = ControlKind::Label,
          .name = std::move(name),
@@ -106,7 +106,7 @@ ScreenDesign &ScreenDesign::text(std::string name, std::string caption, int row,
     return *this;
 }
 
-ScreenDesign &ScreenDesign::gridButton(std::string name, std::string caption, int row, int col,
+ScreenDesign& ScreenDesign::gridButton(std::string name, std::string caption, int row, int col,
                                        Handler onClick) {
     add({.kind = ControlKind::Button,
          .name = std::move(name),
@@ -118,22 +118,22 @@ ScreenDesign &ScreenDesign::gridButton(std::string name, std::string caption, in
     return *this;
 }
 
-ScreenDesign &ScreenDesign::title(std::string title) {
+ScreenDesign& ScreenDesign::title(std::string title) {
     title_ = std::move(title);
     return *this;
 }
 
-ScreenDesign &ScreenDesign::buttonColumns(int columns) {
+ScreenDesign& ScreenDesign::buttonColumns(int columns) {
     buttonColumns_ = columns;
     return *this;
 }
 
-ScreenDesign &ScreenDesign::menuItem(std::string name, std::string caption, Handler onClick) {
+ScreenDesign& ScreenDesign::menuItem(std::string name, std::string caption, Handler onClick) {
     menu_.push_back({std::move(name), std::move(caption), std::move(onClick)});
     return *this;
 }
 
-ScreenDesign &ScreenDesign::withoutOutput() {
+ScreenDesign& ScreenDesign::withoutOutput() {
     hasOutput_ = false;
     return *this;
 }

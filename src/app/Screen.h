@@ -9,7 +9,7 @@
 namespace fincalc {
 
 class Ctx;
-using Handler = std::function<void(Ctx &)>;
+using Handler = std::function<void(Ctx&)>;
 
 enum class ControlKind { Label, Field, Button };
 
@@ -44,41 +44,41 @@ public:
     explicit ScreenDesign(int number);
 
     int number() const { return number_; }
-    const std::string &title() const { return title_; }
-    const std::vector<Control> &controls() const { return controls_; }
-    const std::vector<MenuItem> &menu() const { return menu_; }
+    const std::string& title() const { return title_; }
+    const std::vector<Control>& controls() const { return controls_; }
+    const std::vector<MenuItem>& menu() const { return menu_; }
     int buttonColumns() const { return buttonColumns_; }
     bool hasOutput() const { return hasOutput_; }
 
-    const Control *find(std::string_view name) const;
-    Control *find(std::string_view name);
+    const Control* find(std::string_view name) const;
+    Control* find(std::string_view name);
     // The input fields in ascending order of their number.
-    std::vector<const Control *> fields() const;
+    std::vector<const Control*> fields() const;
 
     // Calculator rows, one grid row each.
-    ScreenDesign &heading(std::string name, std::string caption);
-    ScreenDesign &label(std::string name, std::string caption);
-    ScreenDesign &field(std::string name, std::string label, std::string labelName = {});
+    ScreenDesign& heading(std::string name, std::string caption);
+    ScreenDesign& label(std::string name, std::string caption);
+    ScreenDesign& field(std::string name, std::string label, std::string labelName = {});
 
     // Buttons: compute buttons below the grid; "取消", "退出" and others in the side column.
-    ScreenDesign &button(std::string name, std::string caption, Handler onClick = {});
-    ScreenDesign &cancel(std::string name); // "取消": clear the output area
-    ScreenDesign &exit(std::string name);   // "退出": hide this screen, show the home screen
-    ScreenDesign &side(std::string name, std::string caption, Handler onClick = {});
+    ScreenDesign& button(std::string name, std::string caption, Handler onClick = {});
+    ScreenDesign& cancel(std::string name); // "取消": clear the output area
+    ScreenDesign& exit(std::string name);   // "退出": hide this screen, show the home screen
+    ScreenDesign& side(std::string name, std::string caption, Handler onClick = {});
 
     // Explicit grid cells, for worksheets, tables and menus.
-    ScreenDesign &box(std::string name, int row, int col, std::string initial = {}, Handler onClick = {});
-    ScreenDesign &text(std::string name, std::string caption, int row, int col, int colSpan = 1,
+    ScreenDesign& box(std::string name, int row, int col, std::string initial = {}, Handler onClick = {});
+    ScreenDesign& text(std::string name, std::string caption, int row, int col, int colSpan = 1,
                        bool heading = false);
-    ScreenDesign &gridButton(std::string name, std::string caption, int row, int col, Handler onClick = {});
+    ScreenDesign& gridButton(std::string name, std::string caption, int row, int col, Handler onClick = {});
 
-    ScreenDesign &title(std::string title);
-    ScreenDesign &buttonColumns(int columns);
-    ScreenDesign &menuItem(std::string name, std::string caption, Handler onClick);
-    ScreenDesign &withoutOutput(); // a screen that never prints (the category menus)
+    ScreenDesign& title(std::string title);
+    ScreenDesign& buttonColumns(int columns);
+    ScreenDesign& menuItem(std::string name, std::string caption, Handler onClick);
+    ScreenDesign& withoutOutput(); // a screen that never prints (the category menus)
 
 private:
-    Control &add(Control control);
+    Control& add(Control control);
 
     int number_;
     std::string title_;

@@ -17,8 +17,8 @@ std::logic_error noField(int screen, std::string_view field) {
 
 // ---- what a handler does
 
-const std::string &Ctx::text(std::string_view field) const {
-    const Screen *s = session_.catalogue_.created(screen_);
+const std::string& Ctx::text(std::string_view field) const {
+    const Screen* s = session_.catalogue_.created(screen_);
     const auto it = s->texts.find(field);
     if (it == s->texts.end())
         throw noField(screen_, field);
@@ -32,14 +32,14 @@ void Ctx::printLine(std::string line) {
     session_.emit({.kind = Event::Kind::Print, .screen = screen_, .text = std::move(line)});
 }
 
-void Ctx::write(std::string_view field, const Value &value) {
-    setText(field, value.empty() ? std::string() : FormatNumber(value.num().value()));
+void Ctx::write(std::string_view field, const Value& value) {
+    setText(field, value.empty() ? std::string() : FormatNumber(value.num().toDouble()));
 }
 
 void Ctx::setText(std::string_view field, std::string text) {
     if (session_.ended_)
         return;
-    Screen *s = session_.catalogue_.created(screen_);
+    Screen* s = session_.catalogue_.created(screen_);
     const auto it = s->texts.find(field);
     if (it == s->texts.end())
         throw noField(screen_, field);
@@ -78,12 +78,12 @@ void Ctx::end() { session_.end(); }
 
 // ---- the session
 
-void Session::addObserver(Observer *observer) { observers_.push_back(observer); }
+void Session::addObserver(Observer* observer) { observers_.push_back(observer); }
 
-void Session::removeObserver(Observer *observer) { std::erase(observers_, observer); }
+void Session::removeObserver(Observer* observer) { std::erase(observers_, observer); }
 
 void Session::emit(Event event) {
-    for (Observer *o : observers_)
+    for (Observer* o : observers_)
         o->onEvent(event);
 }
 
@@ -92,7 +92,7 @@ void Session::start() { show(kHome); }
 void Session::show(int screen) {
     if (ended_)
         return;
-    Screen *s = catalogue_.get(screen);
+    Screen* s = catalogue_.get(screen);
     if (!s)
         return;
     s->visible = true;
@@ -100,7 +100,7 @@ void Session::show(int screen) {
 }
 
 void Session::hide(int screen) {
-    Screen *s = catalogue_.created(screen);
+    Screen* s = catalogue_.created(screen);
     if (ended_ || !s)
         return;
     s->visible = false;
@@ -115,18 +115,18 @@ void Session::end() {
 }
 
 bool Session::visible(int screen) const {
-    const Screen *s = catalogue_.created(screen);
+    const Screen* s = catalogue_.created(screen);
     return s && s->visible;
 }
 
-void Session::run(int screen, const Handler &handler) {
+void Session::run(int screen, const Handler& handler) {
     if (running_ || ended_ || !handler)
         return; // one handler at a time: a click during a message box waits for nothing
     running_ = true;
     Ctx ctx(*this, screen);
     try {
         handler(ctx);
-    } catch (const ArithmeticFault &fault) {
+    } catch (const ArithmeticFault& fault) {
         emit({.kind = Event::Kind::Fault, .screen = screen, .fault = fault.kind()});
     } catch (...) {
         running_ = false;
@@ -143,7 +143,7 @@ bool Session::open(int screen) {
 }
 
 bool Session::type(int screen, std::string_view field, std::string text) {
-    Screen *s = catalogue_.created(screen);
+    Screen* s = catalogue_.created(screen);
     if (ended_ || !s || !s->visible)
         return false;
     const auto it = s->texts.find(field);
@@ -154,10 +154,10 @@ bool Session::type(int screen, std::string_view field, std::string text) {
 }
 
 bool Session::click(int screen, std::string_view control) {
-    Screen *s = catalogue_.created(screen);
+    Screen* s = catalogue_.created(screen);
     if (ended_ || !s || !s->visible)
         return false;
-    const Control *c = s->design.find(control);
+    const Control* c = s->design.find(control);
     if (!c)
         return false;
     run(screen, c->onClick);
@@ -165,12 +165,12 @@ bool Session::click(int screen, std::string_view control) {
 }
 
 bool Session::pickMenu(std::string_view item) {
-    Screen *home = catalogue_.created(kHome);
+    Screen* home = catalogue_.created(kHome);
     if (ended_ || !home || !home->visible)
         return false;
-    const auto &menu = home->design.menu();
+    const auto& menu = home->design.menu();
     const auto it = std::find_if(menu.begin(), menu.end(),
-                                 [&](const MenuItem &m) { return m.name == item || m.caption == item; });
+                                 [&](const MenuItem& m) { return m.name == item || m.caption == item; });
     if (it == menu.end())
         return false;
     run(kHome, it->onClick);
@@ -178,7 +178,7 @@ bool Session::pickMenu(std::string_view item) {
 }
 
 bool Session::close(int screen) {
-    Screen *s = catalogue_.created(screen);
+    Screen* s = catalogue_.created(screen);
     if (ended_ || !s || !s->visible)
         return false;
     if (screen == kHome) {
@@ -186,14 +186,14 @@ bool Session::close(int screen) {
         return true;
     }
     // Any other screen's close control does what its "退出" does.
-    const auto &controls = s->design.controls();
-    const auto exitButton = std::find_if(controls.begin(), controls.end(), [](const Control &c) {
+    const auto& controls = s->design.controls();
+    const auto exitButton = std::find_if(controls.begin(), controls.end(), [](const Control& c) {
         return c.kind == ControlKind::Button && c.text == "退出" && c.onClick;
     });
     if (exitButton != controls.end())
         run(screen, exitButton->onClick);
     else
-        run(screen, [](Ctx &c) { c.leave(); });
+        run(screen, [](Ctx& c) { c.leave(); });
     return true;
 }
 

@@ -25,7 +25,7 @@ class Observer {
 public:
     virtual ~Observer() = default;
     // Called as each event happens; a Message event returns when the user has answered it.
-    virtual void onEvent(const Event &event) = 0;
+    virtual void onEvent(const Event& event) = 0;
 };
 
 class Session;
@@ -34,21 +34,21 @@ class Session;
 // message, move between screens, end the program.
 class Ctx {
 public:
-    Ctx(Session &session, int screen) : session_(session), screen_(screen) {}
+    Ctx(Session& session, int screen) : session_(session), screen_(screen) {}
 
     int screen() const { return screen_; }
-    const std::string &text(std::string_view field) const;
+    const std::string& text(std::string_view field) const;
     Num num(std::string_view field) const { return Num(ReadNumber(text(field))); }
     Num num(int k) const { return num(fieldName(k)); }
 
     // One line on this screen's output area: texts, plain numbers and values, in order.
-    template <class... Items> void print(const Items &...items) {
+    template <class... Items> void print(const Items&... items) {
         std::string line;
         (append(line, items), ...);
         printLine(std::move(line));
     }
-    void write(std::string_view field, const Value &value); // an empty value writes empty text
-    void write(int k, const Value &value) { write(fieldName(k), value); }
+    void write(std::string_view field, const Value& value); // an empty value writes empty text
+    void write(int k, const Value& value) { write(fieldName(k), value); }
     void setText(std::string_view field, std::string text);
     void clearFields(int first, int last);
     void clearOutput();
@@ -61,24 +61,24 @@ public:
     void end();
 
 private:
-    static void append(std::string &line, const char *s) { line += s; }
-    static void append(std::string &line, std::string_view s) { line += s; }
-    static void append(std::string &line, double x) { line += FormatNumber(x); }
-    static void append(std::string &line, Num x) { line += FormatNumber(x.value()); }
-    static void append(std::string &line, const Value &v) {
+    static void append(std::string& line, const char* s) { line += s; }
+    static void append(std::string& line, std::string_view s) { line += s; }
+    static void append(std::string& line, double x) { line += FormatNumber(x); }
+    static void append(std::string& line, Num x) { line += FormatNumber(x.value()); }
+    static void append(std::string& line, const Value& v) {
         if (!v.empty())
-            line += FormatNumber(v.num().value());
+            line += FormatNumber(v.num().toDouble());
     }
     void printLine(std::string line);
 
-    Session &session_;
+    Session& session_;
     int screen_;
 };
 
 class Session {
 public:
-    void addObserver(Observer *observer);
-    void removeObserver(Observer *observer);
+    void addObserver(Observer* observer);
+    void removeObserver(Observer* observer);
 
     // Start-up: the home screen is created and shown.
     void start();
@@ -93,11 +93,11 @@ public:
 
     // What the user sees.
     bool exists(int screen) const { return catalogue_.exists(screen); }
-    const Screen *screen(int number) const { return catalogue_.created(number); }
+    const Screen* screen(int number) const { return catalogue_.created(number); }
     bool visible(int screen) const;
     bool ended() const { return ended_; }
 
-    ScreenCatalogue &catalogue() { return catalogue_; }
+    ScreenCatalogue& catalogue() { return catalogue_; }
 
 private:
     friend class Ctx;
@@ -105,11 +105,11 @@ private:
     void emit(Event event);
     void show(int screen);
     void hide(int screen);
-    void run(int screen, const Handler &handler);
+    void run(int screen, const Handler& handler);
     void end();
 
     ScreenCatalogue catalogue_;
-    std::vector<Observer *> observers_;
+    std::vector<Observer*> observers_;
     bool running_ = false;
     bool ended_ = false;
 };

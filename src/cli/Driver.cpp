@@ -50,14 +50,14 @@ std::string escapeField(std::string_view text) {
     return out;
 }
 
-Driver::Driver(std::ostream &out, bool echo) : out_(out), echo_(echo) {
+Driver::Driver(std::ostream& out, bool echo) : out_(out), echo_(echo) {
     session_.addObserver(this);
     session_.start();
 }
 
 Driver::~Driver() { session_.removeObserver(this); }
 
-void Driver::onEvent(const Event &e) {
+void Driver::onEvent(const Event& e) {
     const std::string screen = formName(e.screen);
     switch (e.kind) {
     case Event::Kind::Show:
@@ -92,7 +92,7 @@ void Driver::error(std::string_view message) {
     out_ << "error\t" << escapeField(message) << '\n';
 }
 
-int Driver::run(std::istream &script) {
+int Driver::run(std::istream& script) {
     std::string line;
     while (!session_.ended() && std::getline(script, line)) {
         if (!line.empty() && line.back() == '\r')
@@ -141,13 +141,13 @@ bool Driver::runCommand(std::string_view verb, std::string_view rest) {
             if (!session_.close(screen))
                 return fail("screen not shown");
         } else {
-            const Screen *s = session_.screen(screen);
+            const Screen* s = session_.screen(screen);
             if (!s)
                 return fail("screen not shown");
-            for (const Control *field : s->design.fields())
+            for (const Control* field : s->design.fields())
                 out_ << "text\t" << formName(screen) << '.' << field->name << '\t'
                      << escapeField(s->texts.find(field->name)->second) << '\n';
-            for (const std::string &printed : s->lines)
+            for (const std::string& printed : s->lines)
                 out_ << "line\t" << formName(screen) << '\t' << escapeField(printed) << '\n';
         }
         return true;
@@ -159,8 +159,8 @@ bool Driver::runCommand(std::string_view verb, std::string_view rest) {
             return fail("bad command");
         if (!session_.exists(target.screen))
             return fail("unknown screen");
-        const Screen *s = session_.screen(target.screen);
-        const Control *control = s ? s->design.find(target.control) : nullptr;
+        const Screen* s = session_.screen(target.screen);
+        const Control* control = s ? s->design.find(target.control) : nullptr;
         if (s && !control)
             return fail("unknown control");
         if (!s || (verb != "read" && !s->visible))

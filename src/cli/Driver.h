@@ -11,22 +11,22 @@ namespace fincalc {
 
 class Driver : public Observer {
 public:
-    Driver(std::ostream &out, bool echo);
+    Driver(std::ostream& out, bool echo);
     ~Driver() override;
 
     // Runs every command of the script, stopping at the program's end. Returns the exit status:
     // 0, or 1 when any command gave an error.
-    int run(std::istream &script);
+    int run(std::istream& script);
     // Runs one command line; false once the program has ended.
     bool command(std::string_view line);
 
-    void onEvent(const Event &event) override;
+    void onEvent(const Event& event) override;
 
 private:
     void error(std::string_view message);
     bool runCommand(std::string_view verb, std::string_view rest);
 
-    std::ostream &out_;
+    std::ostream& out_;
     bool echo_;
     bool failed_ = false;
     Session session_;

@@ -5,9 +5,9 @@
 #include <iostream>
 #include <string_view>
 
-int main(int argc, char **argv) {
+int main(int argc, char** argv) {
     bool echo = false;
-    const char *path = nullptr;
+    const char* path = nullptr;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--echo" && !echo && !path) {

@@ -36,9 +36,9 @@ QString q(std::string_view text) {
 }
 
 // The first installed family of a list, or an empty string.
-QString firstInstalled(const QStringList &families) {
+QString firstInstalled(const QStringList& families) {
     const QStringList installed = QFontDatabase::families();
-    for (const QString &family : families)
+    for (const QString& family : families)
         if (installed.contains(family, Qt::CaseInsensitive))
             return family;
     return {};
@@ -59,7 +59,7 @@ QFont makeHeadingFont() {
 }
 
 QString faultText(int screen, FaultKind kind) {
-    const char *what = kind == FaultKind::DivisionByZero ? "除数为零"
+    const char* what = kind == FaultKind::DivisionByZero ? "除数为零"
                        : kind == FaultKind::Overflow     ? "数值溢出"
                                                          : "无效的运算";
     return QStringLiteral("Form%1 的计算出错：%2。\n本次结果未输出，所有已输入的数据都保留。")
@@ -71,19 +71,19 @@ QString faultText(int screen, FaultKind kind) {
 
 // ---- one screen
 
-ScreenWidget::ScreenWidget(Gui &gui, const Screen &screen) : gui_(gui), number_(screen.design.number()) {
-    const ScreenDesign &design = screen.design;
+ScreenWidget::ScreenWidget(Gui& gui, const Screen& screen) : gui_(gui), number_(screen.design.number()) {
+    const ScreenDesign& design = screen.design;
     setObjectName(QStringLiteral("Form%1").arg(number_));
     setWindowTitle(q(design.title()));
     setAttribute(Qt::WA_QuitOnClose, false);
 
-    auto *grid = new QGridLayout;
-    auto *buttons = new QGridLayout;
-    auto *side = new QVBoxLayout;
+    auto* grid = new QGridLayout;
+    auto* buttons = new QGridLayout;
+    auto* side = new QVBoxLayout;
     int gridRows = 0;
     int flowed = 0;
-    for (const Control &control : design.controls()) {
-        QWidget *w = makeControl(control);
+    for (const Control& control : design.controls()) {
+        QWidget* w = makeControl(control);
         switch (control.area) {
         case Area::Grid:
             grid->addWidget(w, control.row, control.col, 1, control.colSpan == 0 ? -1 : control.colSpan);
@@ -99,24 +99,24 @@ ScreenWidget::ScreenWidget(Gui &gui, const Screen &screen) : gui_(gui), number_(
         }
     }
     // A label names its field, for the keyboard (its buddy) and for assistive tools.
-    for (const auto &[label, name] : buddies_) {
-        if (QLineEdit *f = field(name)) {
+    for (const auto& [label, name] : buddies_) {
+        if (QLineEdit* f = field(name)) {
             label->setBuddy(f);
             f->setAccessibleName(label->text());
         }
     }
     buddies_.clear();
     // Columns of fields share the width; columns of labels keep their natural width.
-    for (const Control &control : design.controls())
+    for (const Control& control : design.controls())
         if (control.area == Area::Grid && control.kind == ControlKind::Field)
             grid->setColumnStretch(control.col, 1);
     side->addStretch();
 
-    auto *top = new QHBoxLayout;
-    auto *left = new QVBoxLayout;
+    auto* top = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
     if (gridRows > kScrollingRows) {
-        auto *area = new QScrollArea;
-        auto *sheet = new QWidget;
+        auto* area = new QScrollArea;
+        auto* sheet = new QWidget;
         sheet->setLayout(grid);
         area->setWidget(sheet);
         area->setWidgetResizable(true);
@@ -140,10 +140,10 @@ ScreenWidget::ScreenWidget(Gui &gui, const Screen &screen) : gui_(gui), number_(
     output_->setReadOnly(true);
     output_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     output_->setMinimumHeight(output_->fontMetrics().lineSpacing() * 6);
-    for (const std::string &line : screen.lines)
+    for (const std::string& line : screen.lines)
         output_->appendPlainText(q(line));
 
-    auto *root = new QVBoxLayout(this);
+    auto* root = new QVBoxLayout(this);
     if (!design.menu().empty())
         addMenuBar(design);
     root->addLayout(top);
@@ -151,13 +151,13 @@ ScreenWidget::ScreenWidget(Gui &gui, const Screen &screen) : gui_(gui), number_(
     output_->setVisible(design.hasOutput());
 }
 
-QWidget *ScreenWidget::makeControl(const Control &control) {
+QWidget* ScreenWidget::makeControl(const Control& control) {
     const QString name = q(control.name);
     const QString text = q(control.text);
-    QWidget *w = nullptr;
+    QWidget* w = nullptr;
     switch (control.kind) {
     case ControlKind::Label: {
-        auto *label = new QLabel(text);
+        auto* label = new QLabel(text);
         if (control.heading) {
             label->setFont(gui_.headingFont());
             label->setAlignment(Qt::AlignCenter);
@@ -166,12 +166,12 @@ QWidget *ScreenWidget::makeControl(const Control &control) {
         break;
     }
     case ControlKind::Field: {
-        auto *field = new QLineEdit(text);
+        auto* field = new QLineEdit(text);
         // Room for a dozen digits, or for the whole of a name box's text.
         const QFontMetrics metrics = field->fontMetrics();
         field->setMinimumWidth(
             std::max(metrics.horizontalAdvance(QLatin1Char('0')) * 12, metrics.horizontalAdvance(text) + 16));
-        connect(field, &QLineEdit::textEdited, this, [this, name](const QString &typed) {
+        connect(field, &QLineEdit::textEdited, this, [this, name](const QString& typed) {
             gui_.session().type(number_, name.toStdString(), typed.toStdString());
         });
         // A label names its field for assistive tools; a box without one is named by its text.
@@ -180,7 +180,7 @@ QWidget *ScreenWidget::makeControl(const Control &control) {
         break;
     }
     case ControlKind::Button: {
-        auto *button = new QPushButton(text);
+        auto* button = new QPushButton(text);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this,
                 [this, name] { gui_.session().click(number_, name.toStdString()); });
@@ -196,17 +196,17 @@ QWidget *ScreenWidget::makeControl(const Control &control) {
         w->setCursor(Qt::PointingHandCursor);
     }
     if (control.kind == ControlKind::Label && !control.buddy.empty()) {
-        static_cast<QLabel *>(w)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        buddies_.emplace_back(static_cast<QLabel *>(w), q(control.buddy));
+        static_cast<QLabel*>(w)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        buddies_.emplace_back(static_cast<QLabel*>(w), q(control.buddy));
     }
     return w;
 }
 
-void ScreenWidget::addMenuBar(const ScreenDesign &design) {
-    auto *bar = new QMenuBar(this);
+void ScreenWidget::addMenuBar(const ScreenDesign& design) {
+    auto* bar = new QMenuBar(this);
     bar->setObjectName(QStringLiteral("MenuBar"));
-    for (const MenuItem &item : design.menu()) {
-        QAction *action = bar->addAction(q(item.caption));
+    for (const MenuItem& item : design.menu()) {
+        QAction* action = bar->addAction(q(item.caption));
         action->setObjectName(q(item.name));
         connect(action, &QAction::triggered, this,
                 [this, name = item.name] { gui_.session().pickMenu(name); });
@@ -216,16 +216,16 @@ void ScreenWidget::addMenuBar(const ScreenDesign &design) {
     setMinimumWidth(bar->sizeHint().width());
 }
 
-QLineEdit *ScreenWidget::field(const QString &name) const { return findChild<QLineEdit *>(name); }
+QLineEdit* ScreenWidget::field(const QString& name) const { return findChild<QLineEdit*>(name); }
 
-bool ScreenWidget::eventFilter(QObject *watched, QEvent *event) {
+bool ScreenWidget::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         gui_.session().click(number_, watched->objectName().toStdString());
     return QWidget::eventFilter(watched, event);
 }
 
-void ScreenWidget::closeEvent(QCloseEvent *event) {
+void ScreenWidget::closeEvent(QCloseEvent* event) {
     // The close control does what the screen's "退出" does; the home screen's ends the program.
     if (gui_.session().ended()) {
         event->accept();
@@ -237,37 +237,37 @@ void ScreenWidget::closeEvent(QCloseEvent *event) {
 
 // ---- the front end
 
-Gui::Gui(Session &session) : session_(session), headingFont_(makeHeadingFont()) {
+Gui::Gui(Session& session) : session_(session), headingFont_(makeHeadingFont()) {
     session_.addObserver(this);
 }
 
 Gui::~Gui() {
     session_.removeObserver(this);
-    for (ScreenWidget *w : widgets_)
+    for (ScreenWidget* w : widgets_)
         delete w;
 }
 
 QString Gui::title() { return QStringLiteral("财务管理计算"); }
 
-ScreenWidget *Gui::widget(int screen) const {
+ScreenWidget* Gui::widget(int screen) const {
     return screen >= 1 && screen <= kScreenCount ? widgets_[screen] : nullptr;
 }
 
-void Gui::onEvent(const Event &e) {
-    ScreenWidget *w = widget(e.screen);
+void Gui::onEvent(const Event& e) {
+    ScreenWidget* w = widget(e.screen);
     switch (e.kind) {
     case Event::Kind::Show:
         if (!w) {
             w = widgets_[e.screen] = new ScreenWidget(*this, *session_.screen(e.screen));
             if (e.screen == kHome) {
-                auto *completer = new QCompleter(w);
+                auto* completer = new QCompleter(w);
                 QStringList keywords;
-                for (const SearchEntry &row : searchTable())
+                for (const SearchEntry& row : searchTable())
                     if (!keywords.contains(q(row.keyword)))
                         keywords << q(row.keyword);
                 completer->setModel(new QStringListModel(keywords, completer));
                 completer->setFilterMode(Qt::MatchContains);
-                QLineEdit *box = w->field(QStringLiteral("Text1"));
+                QLineEdit* box = w->field(QStringLiteral("Text1"));
                 box->setCompleter(completer);
                 connect(box, &QLineEdit::returnPressed, w, [this] { session_.click(kHome, "Command1"); });
             }
@@ -287,7 +287,7 @@ void Gui::onEvent(const Event &e) {
         w->output()->clear();
         break;
     case Event::Kind::Write:
-        if (QLineEdit *field = w->field(q(e.control)))
+        if (QLineEdit* field = w->field(q(e.control)))
             field->setText(q(e.text));
         break;
     case Event::Kind::Message:
@@ -297,7 +297,7 @@ void Gui::onEvent(const Event &e) {
         showMessageBox(faultText(e.screen, e.fault), true);
         break;
     case Event::Kind::End:
-        for (ScreenWidget *screen : widgets_)
+        for (ScreenWidget* screen : widgets_)
             if (screen)
                 screen->hide();
         QApplication::quit();
@@ -305,7 +305,7 @@ void Gui::onEvent(const Event &e) {
     }
 }
 
-void Gui::showMessageBox(const QString &text, bool fault) {
+void Gui::showMessageBox(const QString& text, bool fault) {
     QMessageBox box(fault ? QMessageBox::Warning : QMessageBox::NoIcon, title(), text, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
@@ -323,7 +323,7 @@ void setUpApplication() {
         QApplication::setFont(font);
     }
     // Standard dialogs and context menus speak Chinese, whatever the user's locale.
-    auto *translator = new QTranslator(qApp);
+    auto* translator = new QTranslator(qApp);
     if (translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
 }

@@ -25,49 +25,49 @@ class Gui;
 class ScreenWidget : public QWidget {
     Q_OBJECT
 public:
-    ScreenWidget(Gui &gui, const Screen &screen);
+    ScreenWidget(Gui& gui, const Screen& screen);
 
     int number() const { return number_; }
-    QLineEdit *field(const QString &name) const;
-    QPlainTextEdit *output() const { return output_; }
+    QLineEdit* field(const QString& name) const;
+    QPlainTextEdit* output() const { return output_; }
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWidget *makeControl(const Control &control);
-    void addMenuBar(const ScreenDesign &design);
+    QWidget* makeControl(const Control& control);
+    void addMenuBar(const ScreenDesign& design);
 
-    Gui &gui_;
+    Gui& gui_;
     int number_;
-    QPlainTextEdit *output_;
-    std::vector<std::pair<QLabel *, QString>> buddies_; // labels waiting for their fields
+    QPlainTextEdit* output_;
+    std::vector<std::pair<QLabel*, QString>> buddies_; // labels waiting for their fields
 };
 
 class Gui : public QObject, public Observer {
     Q_OBJECT
 public:
-    explicit Gui(Session &session);
+    explicit Gui(Session& session);
     ~Gui() override;
 
-    Session &session() { return session_; }
+    Session& session() { return session_; }
     // The screen's widget, once the screen has been shown; nullptr before.
-    ScreenWidget *widget(int screen) const;
+    ScreenWidget* widget(int screen) const;
 
-    void onEvent(const Event &event) override;
+    void onEvent(const Event& event) override;
 
     // The bold Song-style heading font, and the program's title for message boxes.
-    const QFont &headingFont() const { return headingFont_; }
+    const QFont& headingFont() const { return headingFont_; }
     static QString title();
 
 protected:
     // A modal message box; tests replace it so nothing waits for a user.
-    virtual void showMessageBox(const QString &text, bool fault);
+    virtual void showMessageBox(const QString& text, bool fault);
 
 private:
-    Session &session_;
-    std::array<ScreenWidget *, kScreenCount + 1> widgets_{};
+    Session& session_;
+    std::array<ScreenWidget*, kScreenCount + 1> widgets_{};
     QFont headingFont_;
 };
 

@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-int main(int argc, char **argv) {
+int main(int argc, char** argv) {
     QApplication app(argc, argv);
     fincalc::gui::setUpApplication();
     fincalc::Session session;

@@ -7,8 +7,8 @@ namespace fincalc {
 namespace {
 
 // Every row whose keyword is the search box's whole text, in row order; none stops the search.
-void search(Ctx &c) {
-    for (const SearchEntry &row : searchTable()) {
+void search(Ctx& c) {
+    for (const SearchEntry& row : searchTable()) {
         if (c.text("Text1") != row.keyword)
             continue;
         switch (row.kind) {
@@ -29,7 +29,7 @@ void search(Ctx &c) {
 }
 
 Handler showMenu(int screen) {
-    return [screen](Ctx &c) { c.show(screen); };
+    return [screen](Ctx& c) { c.show(screen); };
 }
 
 } // namespace
@@ -39,9 +39,9 @@ ScreenDesign declareForm1() {
         .heading("Label1", "财务管理计算")
         .box("Text1", 1, 0)
         .button("Command1", "确定", search)
-        .button("Command4", "清除", [](Ctx &c) { c.setText("Text1", {}); })
+        .button("Command4", "清除", [](Ctx& c) { c.setText("Text1", {}); })
         .cancel("Command3")
-        .side("Command2", "退出", [](Ctx &c) { c.end(); })
+        .side("Command2", "退出", [](Ctx& c) { c.end(); })
         .buttonColumns(2)
         .menuItem("利率", "利率/年金", showMenu(32))
         .menuItem("收益", "收益/风险", showMenu(33))
@@ -53,7 +53,7 @@ ScreenDesign declareForm1() {
         .menuItem("股票", "股票/债券/基金", showMenu(105))
         .menuItem("成本", "成本管理", showMenu(148))
         .menuItem("定价", "定价", showMenu(162))
-        .menuItem("名词", "名词/公式", [](Ctx &c) { c.message("请在空格中输入名词"); });
+        .menuItem("名词", "名词/公式", [](Ctx& c) { c.message("请在空格中输入名词"); });
 }
 
 } // namespace fincalc

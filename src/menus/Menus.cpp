@@ -9,8 +9,8 @@ namespace fincalc {
 
 namespace {
 
-Handler navigate(const NavigationEntry &entry) {
-    return [entry](Ctx &c) {
+Handler navigate(const NavigationEntry& entry) {
+    return [entry](Ctx& c) {
         if (!c.exists(entry.target))
             return; // a screen this build does not have yet
         if (entry.hidesOwn)
@@ -21,11 +21,11 @@ Handler navigate(const NavigationEntry &entry) {
 
 } // namespace
 
-void attachNavigation(ScreenDesign &design) {
-    for (const NavigationEntry &entry : navigationTable()) {
+void attachNavigation(ScreenDesign& design) {
+    for (const NavigationEntry& entry : navigationTable()) {
         if (entry.screen != design.number())
             continue;
-        if (Control *control = design.find(entry.control); control && !control->onClick)
+        if (Control* control = design.find(entry.control); control && !control->onClick)
             control->onClick = navigate(entry);
     }
 }
@@ -33,13 +33,13 @@ void attachNavigation(ScreenDesign &design) {
 std::optional<ScreenDesign> declareMenu(int number) {
     const auto menus = menuScreens();
     const auto menu =
-        std::find_if(menus.begin(), menus.end(), [&](const MenuScreen &m) { return m.number == number; });
+        std::find_if(menus.begin(), menus.end(), [&](const MenuScreen& m) { return m.number == number; });
     if (menu == menus.end())
         return std::nullopt;
 
     std::vector<NavigationEntry> buttons;
     std::copy_if(navigationTable().begin(), navigationTable().end(), std::back_inserter(buttons),
-                 [&](const NavigationEntry &e) { return e.screen == number; });
+                 [&](const NavigationEntry& e) { return e.screen == number; });
     const int columns = buttons.size() > 8 ? 3 : 2;
 
     // Buttons fill the rows left to right; a heading starts a new row above its group.
@@ -48,9 +48,9 @@ std::optional<ScreenDesign> declareMenu(int number) {
     int row = 0;
     int col = 0;
     int labels = 0;
-    for (const NavigationEntry &button : buttons) {
+    for (const NavigationEntry& button : buttons) {
         const auto heading = std::find_if(menu->headings.begin(), menu->headings.end(),
-                                          [&](const MenuHeading &h) { return h.before == button.control; });
+                                          [&](const MenuHeading& h) { return h.before == button.control; });
         if (heading != menu->headings.end()) {
             if (col != 0) {
                 ++row;
@@ -66,7 +66,7 @@ std::optional<ScreenDesign> declareMenu(int number) {
     }
     const int exitRow = col == 0 ? row : row + 1;
     design.gridButton(std::string(menu->exitControl), "退出", exitRow, columns - 1,
-                      [](Ctx &c) { c.leave(); });
+                      [](Ctx& c) { c.leave(); });
     attachNavigation(design);
     return design;
 }

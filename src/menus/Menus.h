@@ -10,6 +10,6 @@ namespace fincalc {
 std::optional<ScreenDesign> declareMenu(int number);
 
 // Gives every navigating control of a screen its action, as the navigation table says.
-void attachNavigation(ScreenDesign &design);
+void attachNavigation(ScreenDesign& design);
 
 } // namespace fincalc

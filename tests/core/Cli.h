@@ -28,14 +28,14 @@ public:
     std::string press(int screen, Fields fields, std::string_view control) {
         const std::string form = "Form" + std::to_string(screen);
         std::string script = "open " + form + "\n";
-        for (const auto &[field, text] : fields)
+        for (const auto& [field, text] : fields)
             script += "type " + form + "." + std::string(field) + " " + std::string(text) + "\n";
         run(script);
         return run("click " + form + "." + std::string(control) + "\n");
     }
 
     // The text of the last event "print FormN LINE" in a run's output, or "<none>".
-    static std::string lastPrint(const std::string &events) {
+    static std::string lastPrint(const std::string& events) {
         std::string line;
         bool found = false;
         std::istringstream in(events);

@@ -11,7 +11,7 @@ using namespace fincalc;
 
 TEST(ReadNumber, ReadsTheNumberAtTheStartOfTheText) {
     const struct {
-        const char *text;
+        const char* text;
         double value;
     } cases[] = {
         {"", 0},
@@ -70,12 +70,12 @@ TEST(ReadNumber, ReadsTheNumberAtTheStartOfTheText) {
         {"1.7976931348623157e308", std::numeric_limits<double>::max()},
         {"0e999999999", 0},
     };
-    for (const auto &c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(ReadNumber(c.text), c.value) << '"' << c.text << '"';
 }
 
 TEST(ReadNumber, NumbersBeyondTheDoubleRangeAreAnOverflowFault) {
-    for (const char *text :
+    for (const char* text :
          {"1e309", "-1e309", "1,000e308", "99999999999999999999e300", "1e99999999999999999999", "０.1e310",
           "17976931348623159077293051907890247336179769789423065727343008115773267580"
           "550096313270847732240753602112011387987139335765878976881441662249284743"
@@ -85,7 +85,7 @@ TEST(ReadNumber, NumbersBeyondTheDoubleRangeAreAnOverflowFault) {
         try {
             ReadNumber(text);
             ADD_FAILURE() << text << " read without a fault";
-        } catch (const ArithmeticFault &f) {
+        } catch (const ArithmeticFault& f) {
             EXPECT_EQ(f.kind(), FaultKind::Overflow) << text;
         }
     }
@@ -102,7 +102,7 @@ TEST(ReadNumber, MalformedUtf8IsNeverANumberAndNeverACrash) {
 TEST(FormatNumber, FifteenSignificantDigitsLikePrintfG) {
     const struct {
         double value;
-        const char *text;
+        const char* text;
     } cases[] = {
         {0, "0"},
         {-0.0, "0"},
@@ -125,7 +125,7 @@ TEST(FormatNumber, FifteenSignificantDigitsLikePrintfG) {
         {1.7976931348623157e308, "1.79769313486232E+308"},
         {5e-324, "4.94065645841247E-324"},
     };
-    for (const auto &c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(FormatNumber(c.value), c.text) << c.value;
 }
 
@@ -134,7 +134,7 @@ TEST(Arithmetic, EachFaultKindIsRaisedAtOnce) {
         try {
             operation();
             return std::nullopt;
-        } catch (const ArithmeticFault &f) {
+        } catch (const ArithmeticFault& f) {
             return f.kind();
         }
     };
@@ -146,6 +146,8 @@ TEST(Arithmetic, EachFaultKindIsRaisedAtOnce) {
     EXPECT_EQ(kindOf([&] { return -big * big; }), FaultKind::Overflow);
     EXPECT_EQ(kindOf([&] { return big * 1e10 + big * 1e8; }), FaultKind::Overflow);
     EXPECT_EQ(kindOf([&] { return Num(1e308) + Num(1e308); }), FaultKind::Overflow);
+    // Intermediates keep extra digits but not extra range.
+    EXPECT_EQ(kindOf([&] { return Num(1.7e308) * 2 / 4; }), FaultKind::Overflow);
     EXPECT_EQ(kindOf([&] { return big / Num(1e-10); }), FaultKind::Overflow);
     EXPECT_EQ(kindOf([&] { return sqrt(Num(-1)); }), FaultKind::InvalidOperation);
     EXPECT_EQ(kindOf([&] { return pow(Num(-8), Num(1.0 / 3)); }), FaultKind::InvalidOperation);
@@ -156,10 +158,19 @@ TEST(Arithmetic, EachFaultKindIsRaisedAtOnce) {
 
     // No fault: underflow rounds to zero, a negative base with a whole exponent is fine.
     EXPECT_EQ(kindOf([&] { return Num(1e-300) * Num(1e-300); }), std::nullopt);
-    EXPECT_EQ((Num(1e-300) * Num(1e-300)).value(), 0);
+    EXPECT_EQ((Num(1e-300) * Num(1e-300)).toDouble(), 0);
     EXPECT_EQ(pow(Num(-2), Num(3)).value(), -8);
     EXPECT_EQ(pow(zero, zero).value(), 1);
     EXPECT_EQ(sqrt(Num(0)).value(), 0);
+}
+
+TEST(Arithmetic, ChainedOperationsAreRightToTheLastPrintedDigit) {
+    // In plain doubles 1000 × 1.1^-2 is 826.4462809917354 and prints ...735; the true value is
+    // 826.44628099173553...; likewise an annuity payment and a quarterly discount.
+    const Num i = 0.1;
+    EXPECT_EQ(FormatNumber((pow(1 + i, Num(-2)) * 1000).toDouble()), "826.446280991736");
+    EXPECT_EQ(FormatNumber((Num(1000) * i / (1 - pow(1 + i, Num(-3)))).toDouble()), "402.114803625378");
+    EXPECT_EQ(FormatNumber((Num(1000) / pow(1 + Num(0.12) / 4, Num(8))).toDouble()), "789.409234313936");
 }
 
 TEST(Arithmetic, AnEmptyValueCountsAsZeroAndPrintsAsNothing) {

@@ -17,13 +17,13 @@ ScreenDesign probeScreen() {
         .field("Text2", "y=")
         .field("Text3", "z=")
         .button("Command1", "x/y",
-                [](Ctx &c) {
+                [](Ctx& c) {
                     const Num x = c.num("Text1"), y = c.num("Text2");
                     c.write("Text3", x + 1);
                     c.print("x/y=", x / y);
                 })
         .button("Command2", "layouts",
-                [](Ctx &c) {
+                [](Ctx& c) {
                     Value empty, v = Num(2.5);
                     c.print("text+value=", v);
                     c.print("text alone");
@@ -32,13 +32,13 @@ ScreenDesign probeScreen() {
                     c.print("a=", empty, "!");
                     c.print("");
                 })
-        .side("Command3", "清空", [](Ctx &c) { c.clearFields(1, 3); })
+        .side("Command3", "清空", [](Ctx& c) { c.clearFields(1, 3); })
         .cancel("Command4");
 }
 
 struct Recorder : Observer {
     std::vector<Event> events;
-    void onEvent(const Event &e) override { events.push_back(e); }
+    void onEvent(const Event& e) override { events.push_back(e); }
 };
 
 class ProbeSession : public ::testing::Test {
@@ -52,7 +52,7 @@ protected:
         home->design = probe.design;
         home->texts = probe.texts;
     }
-    Screen *home = nullptr;
+    Screen* home = nullptr;
     Session session;
     Recorder recorder;
 };
@@ -121,12 +121,12 @@ TEST(HomeScreen, ButtonsAndMenuItems) {
     EXPECT_EQ(cli.run("type Form1.Text1 x\nclick Form1.Command4\nread Form1.Text1\n"),
               "write\tForm1.Text1\t\ntext\tForm1.Text1\t\n");
     const struct {
-        const char *item;
-        const char *screen;
+        const char* item;
+        const char* screen;
     } menus[] = {{"利率", "Form32"},  {"收益/风险", "Form33"}, {"预计量", "Form34"}, {"报表", "Form80"},
                  {"资金", "Form94"},  {"杠杆系数", "Form95"},  {"净值", "Form100"},  {"股票", "Form105"},
                  {"成本", "Form148"}, {"定价", "Form162"}};
-    for (const auto &m : menus)
+    for (const auto& m : menus)
         EXPECT_EQ(cli.run(std::string("menu ") + m.item + "\n"), std::string("show\t") + m.screen + "\n")
             << m.item;
     // "退出" on the home screen ends the program; nothing runs after it.
@@ -135,8 +135,8 @@ TEST(HomeScreen, ButtonsAndMenuItems) {
 
 TEST(ConsoleDriver, BadLinesGiveErrorsAndChangeNothing) {
     const struct {
-        const char *line;
-        const char *error;
+        const char* line;
+        const char* error;
     } cases[] = {
         {"jump Form2", "error\tunknown command: jump Form2\n"},
         {"open Form0", "error\tunknown screen: Form0\n"},
@@ -154,7 +154,7 @@ TEST(ConsoleDriver, BadLinesGiveErrorsAndChangeNothing) {
         {"menu 没有", "error\tunknown menu item: 没有\n"},
         {"click Form1.Command1 extra", "error\tbad command: Form1.Command1 extra\n"},
     };
-    for (const auto &c : cases) {
+    for (const auto& c : cases) {
         Cli cli;
         EXPECT_EQ(cli.run(std::string(c.line) + "\n"), c.error) << c.line;
     }

@@ -18,7 +18,7 @@ TEST(SearchTable, HasItsThreeBlocksInOrder) {
     ASSERT_EQ(table.size(), 473u);
     std::map<SearchKind, int> counts;
     for (std::size_t i = 0; i < table.size(); ++i) {
-        const SearchEntry &row = table[i];
+        const SearchEntry& row = table[i];
         ++counts[row.kind];
         EXPECT_FALSE(row.keyword.empty()) << "row " << i + 1;
         const SearchKind expected = i < 215   ? SearchKind::OpenScreen
@@ -27,8 +27,9 @@ TEST(SearchTable, HasItsThreeBlocksInOrder) {
         EXPECT_EQ(row.kind, expected) << "row " << i + 1;
         if (row.kind == SearchKind::OpenScreen) {
             EXPECT_TRUE(row.text.empty());
-            if (i > 0)
+            if (i > 0) {
                 EXPECT_LE(table[i - 1].target, row.target) << "row " << i + 1; // ascending targets
+            }
         } else {
             EXPECT_FALSE(row.text.empty()) << "row " << i + 1;
         }
@@ -40,7 +41,7 @@ TEST(SearchTable, HasItsThreeBlocksInOrder) {
 
 TEST(SearchTable, EveryCalculatorIsFoundAndMenusOnlyThroughTheirKeywords) {
     std::set<int> targets;
-    for (const SearchEntry &row : openScreenRows())
+    for (const SearchEntry& row : openScreenRows())
         targets.insert(row.target);
     for (int n = 2; n <= 161; ++n)
         EXPECT_TRUE(targets.count(n)) << "Form" << n << " has no keyword";
@@ -54,7 +55,7 @@ TEST(SearchTable, KeywordsInSeveralRowsAreTheFortyFour) {
     for (std::size_t i = 0; i < table.size(); ++i)
         rows[table[i].keyword].push_back(static_cast<int>(i) + 1);
     std::map<std::string_view, std::vector<int>> repeated;
-    for (const auto &[keyword, numbers] : rows)
+    for (const auto& [keyword, numbers] : rows)
         if (numbers.size() > 1)
             repeated[keyword] = numbers;
     EXPECT_EQ(repeated.size(), 44u);
@@ -62,7 +63,7 @@ TEST(SearchTable, KeywordsInSeveralRowsAreTheFortyFour) {
         {"利率", {38, 206, 321}},     {"边际贡献", {197, 204, 453}}, {"财务风险", {245, 263}},
         {"可持续增长率", {365, 366}}, {"普通年金", {2, 236}},        {"剩余收益", {201, 470}},
         {"制造费用", {34, 211}},      {"流动比率", {65, 322}},       {"月末在产品成本", {441, 442}}};
-    for (const auto &[keyword, numbers] : sample)
+    for (const auto& [keyword, numbers] : sample)
         EXPECT_EQ(repeated[keyword], numbers) << keyword;
     EXPECT_EQ(table[322].text, "速动比率=（流动资产-存货）/流动负债“");
     EXPECT_EQ(table[469].text.front(), ' ');
@@ -70,8 +71,8 @@ TEST(SearchTable, KeywordsInSeveralRowsAreTheFortyFour) {
 
 TEST(Search, PerformsEveryMatchingRowInOrder) {
     const struct {
-        const char *keyword;
-        const char *events;
+        const char* keyword;
+        const char* events;
     } cases[] = {
         {"营业周期", "print\tForm1\t营业周期=存货周转天数+应收账款周转天数\n"},
         {"概率", "message\t是用来表示随机事件发生可能性大小的数值。\n"},
@@ -81,7 +82,7 @@ TEST(Search, PerformsEveryMatchingRowInOrder) {
         {"利", ""},
         {"ＲＯＥ", ""},
     };
-    for (const auto &c : cases) {
+    for (const auto& c : cases) {
         Cli cli;
         const std::string events =
             cli.run(std::string("type Form1.Text1 ") + c.keyword + "\nclick Form1.Command1\n");
@@ -105,7 +106,7 @@ TEST(Search, OpenScreenRowsHideHomeFirstThenDefinitionsAndFormulasFollow) {
 
 TEST(Navigation, EveryEntryNamesRealControlsAndScreens) {
     std::set<std::pair<int, std::string_view>> seen;
-    for (const NavigationEntry &e : navigationTable()) {
+    for (const NavigationEntry& e : navigationTable()) {
         EXPECT_TRUE(seen.insert({e.screen, e.control}).second)
             << "Form" << e.screen << "." << e.control << " twice";
         EXPECT_GE(e.target, 2);
@@ -113,7 +114,7 @@ TEST(Navigation, EveryEntryNamesRealControlsAndScreens) {
         EXPECT_NE(e.target, e.screen);
         // The control and its caption exist on every screen that is built.
         if (const auto design = declareScreen(e.screen)) {
-            const Control *control = design->find(e.control);
+            const Control* control = design->find(e.control);
             ASSERT_TRUE(control) << "Form" << e.screen << "." << e.control;
             EXPECT_EQ(control->text, e.caption) << "Form" << e.screen << "." << e.control;
             EXPECT_TRUE(control->onClick);
@@ -124,13 +125,13 @@ TEST(Navigation, EveryEntryNamesRealControlsAndScreens) {
 TEST(Navigation, EveryMenuIsReachableAndEveryButtonDoesWhatTheTableSays) {
     // Menus reached from the menu bar or from another menu.
     std::set<int> reached = {32, 33, 34, 80, 94, 95, 100, 105, 148, 162};
-    for (const NavigationEntry &e : navigationTable())
+    for (const NavigationEntry& e : navigationTable())
         reached.insert(e.target);
-    for (const MenuScreen &menu : menuScreens())
+    for (const MenuScreen& menu : menuScreens())
         EXPECT_TRUE(reached.count(menu.number)) << "Form" << menu.number;
     EXPECT_EQ(menuScreens().size(), 22u);
 
-    for (const NavigationEntry &e : navigationTable()) {
+    for (const NavigationEntry& e : navigationTable()) {
         if (!isDeclared(e.screen) || !isDeclared(e.target))
             continue;
         Cli cli;
@@ -144,7 +145,7 @@ TEST(Navigation, EveryMenuIsReachableAndEveryButtonDoesWhatTheTableSays) {
 }
 
 TEST(Navigation, EveryMenuExitReturnsHome) {
-    for (const MenuScreen &menu : menuScreens()) {
+    for (const MenuScreen& menu : menuScreens()) {
         Cli cli;
         const std::string form = "Form" + std::to_string(menu.number);
         cli.run("open " + form + "\n");
