@@ -158,10 +158,10 @@ QWidget* ScreenWidget::makeControl(const Control& control) {
     switch (control.kind) {
     case ControlKind::Label: {
         auto* label = new QLabel(text);
-        if (control.heading) {
+        if (control.heading)
             label->setFont(gui_.headingFont());
-            label->setAlignment(Qt::AlignCenter);
-        }
+        if (control.heading || control.colSpan != 1)
+            label->setAlignment(Qt::AlignCenter); // a title over the columns it spans
         w = label;
         break;
     }
