@@ -3,17 +3,6 @@
 
 namespace fincalc {
 
-namespace {
-
-struct Inputs {
-    Num i, P, F, n;
-};
-
-// A compute button reads every field, top to bottom, even those its formula leaves out.
-Inputs readInputs(const Ctx& c) { return {c.num("Text1"), c.num("Text2"), c.num("Text3"), c.num("Text4")}; }
-
-} // namespace
-
 ScreenDesign declareForm2() {
     return ScreenDesign(2)
         .field("Text1", "利率i=")
@@ -22,7 +11,7 @@ ScreenDesign declareForm2() {
         .field("Text4", "计息期数n=")
         .button("Command1", "求现值P",
                 [](Ctx& c) {
-                    const auto [i, P, F, n] = readInputs(c);
+                    const auto [i, P, F, n] = c.nums<4>(1); // every field, top to bottom
                     Value present;
                     if (n != 0) // a negative n compounds instead of discounting
                         present = pow(1 + i, -n) * F;
@@ -30,7 +19,7 @@ ScreenDesign declareForm2() {
                 })
         .button("Command2", "求终值F",
                 [](Ctx& c) {
-                    const auto [i, P, F, n] = readInputs(c);
+                    const auto [i, P, F, n] = c.nums<4>(1); // every field, top to bottom
                     Value future;
                     if (n != 0)
                         future = pow(1 + i, n) * P;

@@ -3,19 +3,6 @@
 
 namespace fincalc {
 
-namespace {
-
-struct Inputs {
-    Num F, P, A, i, n;
-};
-
-// A compute button reads every field, top to bottom, even those its formula leaves out.
-Inputs readInputs(const Ctx& c) {
-    return {c.num("Text1"), c.num("Text2"), c.num("Text3"), c.num("Text4"), c.num("Text5")};
-}
-
-} // namespace
-
 ScreenDesign declareForm3() {
     return ScreenDesign(3)
         .field("Text1", "普通年金终值F=")
@@ -26,7 +13,7 @@ ScreenDesign declareForm3() {
         .buttonColumns(2)
         .button("Command1", "求终值F",
                 [](Ctx& c) {
-                    const auto [F, P, A, i, n] = readInputs(c);
+                    const auto [F, P, A, i, n] = c.nums<5>(1); // every field, top to bottom
                     Value future;
                     if (n > 0)
                         future = (pow(1 + i, n) - 1) * A / i;
@@ -34,7 +21,7 @@ ScreenDesign declareForm3() {
                 })
         .button("Command2", "求现值P",
                 [](Ctx& c) {
-                    const auto [F, P, A, i, n] = readInputs(c);
+                    const auto [F, P, A, i, n] = c.nums<5>(1); // every field, top to bottom
                     Value present;
                     if (n > 0)
                         present = (1 - pow(1 + i, -n)) * A / i;
@@ -42,7 +29,7 @@ ScreenDesign declareForm3() {
                 })
         .button("Command3", "求每年偿还A",
                 [](Ctx& c) {
-                    const auto [F, P, A, i, n] = readInputs(c);
+                    const auto [F, P, A, i, n] = c.nums<5>(1); // every field, top to bottom
                     Value repayment;
                     if (n > 0)
                         repayment = P * i / (1 - pow(1 + i, -n));
@@ -50,7 +37,7 @@ ScreenDesign declareForm3() {
                 })
         .button("Command6", "求每年存入A",
                 [](Ctx& c) {
-                    const auto [F, P, A, i, n] = readInputs(c);
+                    const auto [F, P, A, i, n] = c.nums<5>(1); // every field, top to bottom
                     Value deposit;
                     if (n > 0)
                         deposit = F * i / (pow(1 + i, n) - 1);

@@ -3,19 +3,6 @@
 
 namespace fincalc {
 
-namespace {
-
-struct Inputs {
-    Num F, P, A, i, n;
-};
-
-// A compute button reads every field, top to bottom, even those its formula leaves out.
-Inputs readInputs(const Ctx& c) {
-    return {c.num("Text1"), c.num("Text2"), c.num("Text3"), c.num("Text4"), c.num("Text5")};
-}
-
-} // namespace
-
 ScreenDesign declareForm4() {
     return ScreenDesign(4)
         .field("Text1", "预付年金终值F=")
@@ -25,7 +12,7 @@ ScreenDesign declareForm4() {
         .field("Text5", "计息期数n=")
         .button("Command1", "求终值F",
                 [](Ctx& c) {
-                    const auto [F, P, A, i, n] = readInputs(c);
+                    const auto [F, P, A, i, n] = c.nums<5>(1); // every field, top to bottom
                     Value future;
                     if (n > 0)
                         future = ((pow(1 + i, n + 1) - 1) / i - 1) * A;
@@ -33,7 +20,7 @@ ScreenDesign declareForm4() {
                 })
         .button("Command2", "求现值P",
                 [](Ctx& c) {
-                    const auto [F, P, A, i, n] = readInputs(c);
+                    const auto [F, P, A, i, n] = c.nums<5>(1); // every field, top to bottom
                     Value present;
                     if (n > 0)
                         present = ((1 - pow(1 + i, -(n - 1))) / i + 1) * A;

@@ -3,17 +3,6 @@
 
 namespace fincalc {
 
-namespace {
-
-struct Inputs {
-    Num A, i, n, s;
-};
-
-// A compute button reads every field, top to bottom, even those its formula leaves out.
-Inputs readInputs(const Ctx& c) { return {c.num("Text2"), c.num("Text3"), c.num("Text4"), c.num("Text5")}; }
-
-} // namespace
-
 ScreenDesign declareForm5() {
     return ScreenDesign(5)
         .field("Text2", "递延年金A=")
@@ -22,7 +11,7 @@ ScreenDesign declareForm5() {
         .field("Text5", "期初开始期数s=")
         .button("Command1", "求终值F",
                 [](Ctx& c) {
-                    const auto [A, i, n, s] = readInputs(c);
+                    const auto [A, i, n, s] = c.nums<4>(2); // every field, top to bottom
                     Value future;
                     if (n > 0)
                         future = (pow(1 + i, n) - 1) * A / i;
@@ -30,7 +19,7 @@ ScreenDesign declareForm5() {
                 })
         .button("Command2", "求现值P",
                 [](Ctx& c) {
-                    const auto [A, i, n, s] = readInputs(c);
+                    const auto [A, i, n, s] = c.nums<4>(2); // every field, top to bottom
                     Value present;
                     // Discounted over s + n - 2 and s - 2 periods: s = 2 is the ordinary annuity,
                     // s = 1 the annuity due.

@@ -4,19 +4,6 @@
 
 namespace fincalc {
 
-namespace {
-
-struct Inputs {
-    Num r, m, P, F, n;
-};
-
-// A compute button reads every field, top to bottom, even those its formula leaves out.
-Inputs readInputs(const Ctx& c) {
-    return {c.num("Text1"), c.num("Text2"), c.num("Text3"), c.num("Text4"), c.num("Text5")};
-}
-
-} // namespace
-
 ScreenDesign declareForm7() {
     return ScreenDesign(7)
         .field("Text1", "名义利率r=")
@@ -26,14 +13,14 @@ ScreenDesign declareForm7() {
         .field("Text5", "计息年数n=")
         .button("Command1", "求实际利率i",
                 [](Ctx& c) {
-                    const auto [r, m, P, F, n] = readInputs(c);
+                    const auto [r, m, P, F, n] = c.nums<5>(1); // every field, top to bottom
                     // Without compounding periods the line shows the nominal rate as read.
                     const Num effective = m > 0 ? pow(r / m + 1, m) - 1 : r;
                     c.print("i=(1+(r/m))^m-1=", effective);
                 })
         .button("Command2", "求终值F",
                 [](Ctx& c) {
-                    const auto [r, m, P, F, n] = readInputs(c);
+                    const auto [r, m, P, F, n] = c.nums<5>(1); // every field, top to bottom
                     Value future;
                     if (m > 0)
                         future = P * pow(1 + r / m, m * n);
@@ -41,7 +28,7 @@ ScreenDesign declareForm7() {
                 })
         .button("Command3", "求现值P",
                 [](Ctx& c) {
-                    const auto [r, m, P, F, n] = readInputs(c);
+                    const auto [r, m, P, F, n] = c.nums<5>(1); // every field, top to bottom
                     Value present;
                     if (m > 0)
                         present = F / pow(1 + r / m, m * n);
