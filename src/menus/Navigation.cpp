@@ -28,7 +28,7 @@ constexpr std::array kTable{
     switches(33, "Command2", "资产收益率", 9),
     switches(33, "Command3", "必要收益率", 10),
     switches(33, "Command4", "资产组合预期收益率", 13),
-    switches(33, "Command5", "资产必要收益率", 15),
+    switches(33, "Command5", "资产必要收益率", 16), // the screen that computes the required return
     switches(33, "Command6", "资产风险收益率", 16),
     switches(33, "Command7", "期望值", 11),
     switches(33, "Command8", "方差", 11),

@@ -155,6 +155,12 @@ TEST(Navigation, EveryMenuExitReturnsHome) {
     }
 }
 
+TEST(Navigation, RequiredReturnButtonOpensTheScreenThatComputesIt) {
+    Cli cli;
+    cli.run("menu 收益\n");
+    EXPECT_EQ(cli.run("click Form33.Command5\n"), "hide\tForm33\nshow\tForm16\n");
+}
+
 TEST(Navigation, ClickingAHeadingLabelDoesNothing) {
     Cli cli;
     cli.run("menu 利率\n");
