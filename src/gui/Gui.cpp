@@ -171,8 +171,10 @@ QWidget* ScreenWidget::makeControl(const Control& control) {
         const QFontMetrics metrics = field->fontMetrics();
         field->setMinimumWidth(
             std::max(metrics.horizontalAdvance(QLatin1Char('0')) * 12, metrics.horizontalAdvance(text) + 16));
-        connect(field, &QLineEdit::textEdited, this, [this, name](const QString& typed) {
-            gui_.session().type(number_, name.toStdString(), typed.toStdString());
+        // Every change, typed, pasted or completed, reaches the session; the session's own
+        // writes come back here unchanged.
+        connect(field, &QLineEdit::textChanged, this, [this, name](const QString& now) {
+            gui_.session().type(number_, name.toStdString(), now.toStdString());
         });
         // A label names its field for assistive tools; a box without one is named by its text.
         field->setAccessibleName(text.isEmpty() ? name : text);
@@ -313,7 +315,6 @@ void Gui::showMessageBox(const QString& text, bool fault) {
 
 void setUpApplication() {
     QApplication::setApplicationName(QStringLiteral("fincalc"));
-    QApplication::setApplicationDisplayName(Gui::title());
     QApplication::setQuitOnLastWindowClosed(false);
     const QString sans = firstInstalled({"Noto Sans CJK SC", "Source Han Sans SC", "Microsoft YaHei",
                                          "PingFang SC", "WenQuanYi Micro Hei", "Droid Sans Fallback"});

@@ -2,6 +2,7 @@
 #include "gui/Gui.h"
 
 #include <QAction>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -97,6 +98,17 @@ private slots:
         QCOMPARE(control<QLineEdit>(1, "Text1")->text(), QStringLiteral("财务风险"));
         QTest::mouseClick(control<QPushButton>(1, "Command4"), Qt::LeftButton); // 清除
         QVERIFY(control<QLineEdit>(1, "Text1")->text().isEmpty());
+    }
+
+    void aChosenCompletionIsWhatTheSearchReads() {
+        QLineEdit* box = control<QLineEdit>(1, "Text1");
+        QVERIFY(box->completer());
+        box->completer()->setCompletionPrefix(QStringLiteral("营业周"));
+        QCOMPARE(box->completer()->currentCompletion(), QStringLiteral("营业周期"));
+        box->setText(box->completer()->currentCompletion()); // what choosing the completion does
+        QTest::mouseClick(control<QPushButton>(1, "Command1"), Qt::LeftButton);
+        QCOMPARE(control<QPlainTextEdit>(1, "Output")->toPlainText(),
+                 QStringLiteral("营业周期=存货周转天数+应收账款周转天数"));
     }
 
     void menuOpensACategoryBesideHome() {
