@@ -20,6 +20,7 @@
 #include <QScrollBar>
 #include <QStringList>
 #include <QStringListModel>
+#include <QTimer>
 #include <QTranslator>
 #include <QVBoxLayout>
 
@@ -218,6 +219,11 @@ void ScreenWidget::addMenuBar(const ScreenDesign& design) {
     setMinimumWidth(bar->sizeHint().width());
 }
 
+void ScreenWidget::releaseWindow() {
+    if (isHidden() && testAttribute(Qt::WA_WState_Created))
+        destroy();
+}
+
 QLineEdit* ScreenWidget::field(const QString& name) const { return findChild<QLineEdit*>(name); }
 
 bool ScreenWidget::eventFilter(QObject* watched, QEvent* event) {
@@ -279,8 +285,12 @@ void Gui::onEvent(const Event& e) {
         w->activateWindow();
         break;
     case Event::Kind::Hide:
-        if (w)
+        if (w) {
             w->hide();
+            // Later, not here: the handler that hid the screen may be running inside one of its
+            // window's events.
+            QTimer::singleShot(0, w, [w] { w->releaseWindow(); });
+        }
         break;
     case Event::Kind::Print:
         w->output()->appendPlainText(q(e.text));

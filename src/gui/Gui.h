@@ -30,6 +30,9 @@ public:
     int number() const { return number_; }
     QLineEdit* field(const QString& name) const;
     QPlainTextEdit* output() const { return output_; }
+    // Gives back the window system's resources of a hidden screen (its native window and the
+    // pixels behind it); showing the screen again makes them anew. Widgets and texts stay.
+    void releaseWindow();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
