@@ -25,7 +25,11 @@ public:
     }
 
     // Opens the screen, types the fields, clicks the control; returns the click's events only.
+    // The fields are (field name, text) pairs: a braced list, or any range of pairs.
     std::string press(int screen, Fields fields, std::string_view control) {
+        return press<Fields>(screen, fields, control);
+    }
+    template <class Range> std::string press(int screen, const Range& fields, std::string_view control) {
         const std::string form = "Form" + std::to_string(screen);
         std::string script = "open " + form + "\n";
         for (const auto& [field, text] : fields)

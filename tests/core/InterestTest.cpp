@@ -14,15 +14,8 @@ using fincalc::test::Cli;
 
 using Inputs = std::vector<std::pair<std::string, std::string>>;
 
-// Types the inputs into a freshly opened screen and clicks the button; returns the click's events.
 std::string press(int screen, const Inputs& inputs, const std::string& button) {
-    Cli cli;
-    const std::string form = "Form" + std::to_string(screen);
-    std::string script = "open " + form + "\n";
-    for (const auto& [field, text] : inputs)
-        script += "type " + form + "." + field + " " + text + "\n";
-    cli.run(script);
-    return cli.run("click " + form + "." + button + "\n");
+    return Cli().press(screen, inputs, button);
 }
 
 struct Line {
@@ -32,6 +25,15 @@ struct Line {
     std::string formula;
     std::string result; // empty: the guard failed and the formula shows alone
 };
+
+// Test names: the screen, the button and what was typed.
+void printCase(int screen, const Inputs& inputs, const std::string& button, std::ostream* os) {
+    *os << "Form" << screen << "." << button;
+    for (const auto& [field, text] : inputs)
+        *os << ',' << field << '=' << text;
+}
+
+void PrintTo(const Line& k, std::ostream* os) { printCase(k.screen, k.inputs, k.button, os); }
 
 class InterestLine : public testing::TestWithParam<Line> {};
 
@@ -154,6 +156,10 @@ struct Fault {
     std::string button;
     std::string kind;
 };
+
+void PrintTo(const Fault& k, std::ostream* os) {
+    *os << "Form" << k.screen << "." << k.button << " " << k.kind;
+}
 
 class InterestFault : public testing::TestWithParam<Fault> {};
 

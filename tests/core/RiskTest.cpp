@@ -33,12 +33,7 @@ std::string form(int screen) { return "Form" + std::to_string(screen); }
 
 // Types the inputs into a freshly opened screen and returns the events of the click.
 std::string press(int screen, const Inputs& inputs, const char* button) {
-    Cli cli;
-    std::string script = "open " + form(screen) + "\n";
-    for (const auto& [field, text] : inputs)
-        script += "type " + form(screen) + "." + field + " " + text + "\n";
-    cli.run(script);
-    return cli.run("click " + form(screen) + "." + button + "\n");
+    return Cli().press(screen, inputs, button);
 }
 
 void expectLines(const std::vector<Case>& cases) {
