@@ -31,11 +31,7 @@ Declare findScreen(int number) {
 
 } // namespace
 
-bool isDeclared(int number) {
-    const auto menus = menuScreens();
-    return findScreen(number) != nullptr ||
-           std::any_of(menus.begin(), menus.end(), [&](const MenuScreen& m) { return m.number == number; });
-}
+bool isDeclared(int number) { return findScreen(number) != nullptr || findMenu(number) != nullptr; }
 
 std::optional<ScreenDesign> declareScreen(int number) {
     if (auto menu = declareMenu(number))

@@ -72,7 +72,7 @@ private:
     static void append(std::string& line, const char* s) { line += s; }
     static void append(std::string& line, std::string_view s) { line += s; }
     static void append(std::string& line, double x) { line += FormatNumber(x); }
-    static void append(std::string& line, Num x) { line += FormatNumber(x.value()); }
+    static void append(std::string& line, Num x) { line += FormatNumber(x.toDouble()); }
     static void append(std::string& line, const Value& v) {
         if (!v.empty())
             line += FormatNumber(v.num().toDouble());

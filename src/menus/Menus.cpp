@@ -31,10 +31,8 @@ void attachNavigation(ScreenDesign& design) {
 }
 
 std::optional<ScreenDesign> declareMenu(int number) {
-    const auto menus = menuScreens();
-    const auto menu =
-        std::find_if(menus.begin(), menus.end(), [&](const MenuScreen& m) { return m.number == number; });
-    if (menu == menus.end())
+    const MenuScreen* menu = findMenu(number);
+    if (!menu)
         return std::nullopt;
 
     std::vector<NavigationEntry> buttons;

@@ -1,5 +1,6 @@
 #include "menus/Navigation.h"
 
+#include <algorithm>
 #include <array>
 
 namespace fincalc {
@@ -265,5 +266,11 @@ constexpr std::array kMenus{
 std::span<const NavigationEntry> navigationTable() { return kTable; }
 
 std::span<const MenuScreen> menuScreens() { return kMenus; }
+
+const MenuScreen* findMenu(int number) {
+    const auto it =
+        std::find_if(kMenus.begin(), kMenus.end(), [&](const MenuScreen& m) { return m.number == number; });
+    return it == kMenus.end() ? nullptr : &*it;
+}
 
 } // namespace fincalc

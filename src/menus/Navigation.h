@@ -31,5 +31,7 @@ struct MenuScreen {
 };
 
 std::span<const MenuScreen> menuScreens();
+// The menu screen numbered N, or nullptr when N is not a menu.
+const MenuScreen* findMenu(int number);
 
 } // namespace fincalc

@@ -12,7 +12,8 @@ enum Sheet : std::size_t { kIncome, kAssets, kLiabilities, kCashFlow };
 
 const std::array kStatements{
     // Income statement: last year, current period.
-    Statement{.headings = {{{42, "项目", 5040}, {40, "上年", 6480}, {41, "本期", 7800}}},
+    Statement{.headings = {{{42, "项目"}, {40, "上年"}, {41, "本期"}}},
+              .left = 5040,
               .top = 960,
               .firstLine = 1,
               .numberedAmounts = true,
@@ -33,7 +34,8 @@ const std::array kStatements{
                       total(39, "净利润", 13, 26, {11, -12}),
                   }},
     // Condensed balance sheet, assets: start and end of the period.
-    Statement{.headings = {{{114, "项目", 5040}, {109, "期初", 6480}, {110, "期末", 7440}}},
+    Statement{.headings = {{{114, "项目"}, {109, "期初"}, {110, "期末"}}},
+              .left = 5040,
               .top = 7680,
               .firstLine = 1,
               .numberedAmounts = true,
@@ -52,7 +54,8 @@ const std::array kStatements{
                       total(108, "总计", 53, 64, {5, 10}),
                   }},
     // Condensed balance sheet, liabilities and owners' equity.
-    Statement{.headings = {{{113, "项目", 8400}, {111, "期初", 9840}, {112, "期末", 10800}}},
+    Statement{.headings = {{{113, "项目"}, {111, "期初"}, {112, "期末"}}},
+              .left = 8400,
               .top = 7680,
               .firstLine = 1,
               .numberedAmounts = true,
@@ -71,7 +74,8 @@ const std::array kStatements{
                       total(97, "总计", 75, 86, {10, 3}),
                   }},
     // Cash flow statement: last year, current period. Its box numbers leave line order from line 17 on.
-    Statement{.headings = {{{165, "项目", 12000}, {163, "上年", 14520}, {164, "本期", 15480}}},
+    Statement{.headings = {{{165, "项目"}, {163, "上年"}, {164, "本期"}}},
+              .left = 12000,
               .top = 1080,
               .firstLine = 1,
               .numberedAmounts = true,

@@ -70,15 +70,15 @@ constexpr int kClosing = 1;
 
 constexpr int kLinePitch = 360; // twips from one line of a statement to the next
 
-// A box of a statement's heading row, which names the column it stands above (left in twips).
+// A box of a statement's heading row, which names the column it stands above.
 struct HeadingBox {
     int box;
     std::string_view text;
-    int left;
 };
 
 struct Statement {
     std::array<HeadingBox, 3> headings; // above the names, the opening and the closing amounts
+    int left;                           // where the statement's names stand, in twips
     int top;                            // the first line's top in twips
     int firstLine = 0;                  // the number the statement gives its first line
     bool numberedAmounts = false;       // amount boxes start with their line number, else empty
@@ -107,11 +107,11 @@ inline void layOut(ScreenDesign& design, std::span<const Caption> captions,
                    std::span<const Statement> statements) {
     std::vector<int> nameLefts;
     for (const Statement& statement : statements)
-        nameLefts.push_back(statement.headings[0].left);
+        nameLefts.push_back(statement.left);
     std::sort(nameLefts.begin(), nameLefts.end());
     nameLefts.erase(std::unique(nameLefts.begin(), nameLefts.end()), nameLefts.end());
     const auto blockOf = [&](const Statement& statement) {
-        return static_cast<int>(std::find(nameLefts.begin(), nameLefts.end(), statement.headings[0].left) -
+        return static_cast<int>(std::find(nameLefts.begin(), nameLefts.end(), statement.left) -
                                 nameLefts.begin());
     };
 
