@@ -2,8 +2,6 @@
 // ratio, and the break-even sales of the mix and of each product.
 #include "calc/cost/NumberedBoxGrid.h"
 
-#include "app/Session.h"
-
 #include <array>
 
 namespace fincalc {
@@ -98,11 +96,7 @@ ScreenDesign declareForm127() {
         .button("Command2", "销售比重", salesWeights)
         .button("Command3", "保本销售额", breakEvenSales)
         .cancel("Command4")
-        .side("Command5", "清空",
-              [](Ctx& c) {
-                  c.clearFields(1, 9);
-                  c.clearFields(17, 17);
-              })
+        .side("Command5", "清空", clearing({{1, 9}, {17, 17}}))
         .exit("Command6");
 }
 

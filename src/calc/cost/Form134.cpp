@@ -2,8 +2,6 @@
 // price standard, and the direct labour rate and efficiency variances.
 #include "calc/cost/NumberedBoxGrid.h"
 
-#include "app/Session.h"
-
 namespace fincalc {
 
 namespace {
@@ -45,11 +43,7 @@ ScreenDesign declareForm134() {
     tableRow(design, 8, {numbered(31), numbered(32), numbered(33), numbered(34)});
     return design.button("Command1", "确定", confirm)
         .button("Command5", "或")
-        .side("Command2", "清空",
-              [](Ctx& c) {
-                  c.clearFields(1, 20);
-                  c.clearFields(31, 34);
-              })
+        .side("Command2", "清空", clearing({{1, 20}, {31, 34}}))
         .cancel("Command3")
         .exit("Command4");
 }

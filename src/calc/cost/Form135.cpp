@@ -2,8 +2,6 @@
 // cost of materials X, Y and Z, and the labour cost, efficiency and rate variances.
 #include "calc/cost/NumberedBoxGrid.h"
 
-#include "app/Session.h"
-
 namespace fincalc {
 
 namespace {
@@ -40,11 +38,7 @@ ScreenDesign declareForm135() {
     tableRow(design, 5, {numbered(13), numbered(14), numbered(15), numbered(16), numbered(17)});
     return design.button("Command1", "确定", confirm)
         .button("Command5", "或")
-        .side("Command2", "清空",
-              [](Ctx& c) {
-                  c.clearFields(1, 6);
-                  c.clearFields(13, 17);
-              })
+        .side("Command2", "清空", clearing({{1, 6}, {13, 17}}))
         .cancel("Command3")
         .exit("Command4");
 }

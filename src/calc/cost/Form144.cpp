@@ -2,8 +2,6 @@
 // 乙 through activity rates, each activity's cost over the driver quantity both products need.
 #include "calc/cost/NumberedBoxGrid.h"
 
-#include "app/Session.h"
-
 #include <array>
 #include <string_view>
 
@@ -69,7 +67,7 @@ ScreenDesign declareForm144() {
                   heading(35 + i, kDriverNames[i - 1]), numbered(quantityBoxA(i)), numbered(quantityBoxB(i)),
                   numbered(totalBox(i)), numbered(rateBox(i))});
     return design.button("Command1", "确定", allocate)
-        .side("Command2", "清空", [](Ctx& c) { c.clearFields(1, 35); })
+        .side("Command2", "清空", clearing({{1, 35}}))
         .cancel("Command3")
         .exit("Command4");
 }

@@ -3,11 +3,13 @@
 // numbers ("1" in Text1), so a button pressed at once computes on those.
 #pragma once
 
-#include "app/Screen.h"
+#include "app/Session.h"
 
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace fincalc::cost {
 
@@ -31,6 +33,14 @@ inline void tableRow(ScreenDesign& design, int row, std::initializer_list<Cell> 
                                                                         : std::string();
         design.box(fieldName(cell.box), row, col++, initial);
     }
+}
+
+// "清空": empties the data boxes range by range, in order; the headings and the output area stay.
+inline Handler clearing(std::initializer_list<std::pair<int, int>> ranges) {
+    return [ranges = std::vector(ranges)](Ctx& c) {
+        for (const auto& [first, last] : ranges)
+            c.clearFields(first, last);
+    };
 }
 
 } // namespace fincalc::cost
