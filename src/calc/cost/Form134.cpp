@@ -1,5 +1,6 @@
 // The cost standard sheet: each cost item's standard cost written back as quantity standard times
 // price standard, and the direct labour rate and efficiency variances.
+#include "calc/cost/LabourVariance.h"
 #include "calc/cost/NumberedBoxGrid.h"
 
 namespace fincalc {
@@ -15,11 +16,8 @@ void confirm(Ctx& c) {
     for (int item = 1; item <= kCostItems; ++item)
         c.write(10 + item, c.num(item) * c.num(5 + item));
 
-    const Num h = c.num(2), w = c.num(7), Cl = c.num(17), Q = c.num(32), H = c.num(34);
-    Value Vr;
-    if (H > 0)
-        Vr = (Cl / H - w) * H;
-    const Value Ve = (H - h * Q) * w;
+    const Labour labour{.h = c.num(2), .w = c.num(7), .Q = c.num(32), .H = c.num(34), .Cl = c.num(17)};
+    const Value Vr = labour.rateVariance(), Ve = labour.efficiencyVariance();
     c.print("直接人工工资率差异＝（实际工资率-标准工资率）×实际产量下实际人工工时 ＝", Vr);
     c.print("直接人工效率差异＝（实际人工工时－实际产量下标准人工工时）×标准工资率 ＝", Ve);
 }

@@ -1,5 +1,6 @@
 // Standard costs of several materials and the direct labour variances: the unit material standard
 // cost of materials X, Y and Z, and the labour cost, efficiency and rate variances.
+#include "calc/cost/LabourVariance.h"
 #include "calc/cost/NumberedBoxGrid.h"
 
 namespace fincalc {
@@ -11,14 +12,11 @@ using namespace cost;
 void confirm(Ctx& c) {
     // Each material's column holds its price standard above its quantity standard.
     const Value material = c.num(2) * c.num(1) + c.num(4) * c.num(3) + c.num(6) * c.num(5);
-    const auto [h, w, Q, H, Cl] = c.nums<5>(13);
-    const Value cost = Cl - (Q * h) * w;
-    const Value efficiency = (H - Q * h) * w;
-    Value rate;
-    if (H > 0)
-        rate = (Cl / H - w) * H;
+    const Labour labour{.h = c.num(13), .w = c.num(14), .Q = c.num(15), .H = c.num(16), .Cl = c.num(17)};
+    const Value costVariance = labour.costVariance(), efficiency = labour.efficiencyVariance(),
+                rate = labour.rateVariance();
     c.print("单位直接材料标准成本=∑各价格标准*各用量标准=", material);
-    c.print("直接人工成本差异=直接人工成本-月实际产量*工时标准*标准工资率=", cost);
+    c.print("直接人工成本差异=直接人工成本-月实际产量*工时标准*标准工资率=", costVariance);
     c.print("直接人工效率差异=（实际工时-实际产量*工时标准）*标准工资率=", efficiency);
     c.print("直接人工工资率差异=（直接人工成本/实际工时-标准工资率）*实际工时=", rate);
 }
