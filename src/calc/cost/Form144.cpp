@@ -14,12 +14,15 @@ using namespace cost;
 constexpr int kActivities = 7;
 
 // Row i (from 1) holds its cost in Text(i), the driver quantities of 甲 and 乙 in Text(7 + i) and
-// Text(14 + i), its total quantity in Text(21 + i) and its rate in Text(28 + i).
+// Text(14 + i), its total quantity in Text(21 + i) and its rate in Text(28 + i); its activity and
+// driver names stand in Text(42 + i) and Text(35 + i).
 constexpr int amountBox(int i) { return i; }
 constexpr int quantityBoxA(int i) { return 7 + i; }
 constexpr int quantityBoxB(int i) { return 14 + i; }
 constexpr int totalBox(int i) { return 21 + i; }
 constexpr int rateBox(int i) { return 28 + i; }
+constexpr int driverNameBox(int i) { return 35 + i; }
+constexpr int activityNameBox(int i) { return 42 + i; }
 
 constexpr std::array<std::string_view, kActivities> kActivityNames{
     "原料处理", "设备维护", "电力消耗", "设备折旧", "产品检验", "物料消耗", "产品包装"};
@@ -63,9 +66,9 @@ ScreenDesign declareForm144() {
               heading(54, "分配率")});
     for (int i = 1; i <= kActivities; ++i)
         tableRow(design, 1 + i,
-                 {heading(42 + i, kActivityNames[i - 1]), numbered(amountBox(i)),
-                  heading(35 + i, kDriverNames[i - 1]), numbered(quantityBoxA(i)), numbered(quantityBoxB(i)),
-                  numbered(totalBox(i)), numbered(rateBox(i))});
+                 {heading(activityNameBox(i), kActivityNames[i - 1]), numbered(amountBox(i)),
+                  heading(driverNameBox(i), kDriverNames[i - 1]), numbered(quantityBoxA(i)),
+                  numbered(quantityBoxB(i)), numbered(totalBox(i)), numbered(rateBox(i))});
     return design.button("Command1", "确定", allocate)
         .side("Command2", "清空", clearing({{1, 35}}))
         .cancel("Command3")
