@@ -33,6 +33,7 @@ ScreenDesign declareForm122() {
                     const auto [p, v, F, q] = c.nums<4>(1);
                     c.print("息税前利润=边际贡献总额-固定成本总额=", (p - v) * q - F);
                 })
+        .buttonColumns(4)
         .cancel("Command3")
         .exit("Command4");
 }
