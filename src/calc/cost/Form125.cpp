@@ -7,18 +7,13 @@ namespace fincalc {
 ScreenDesign declareForm125() {
     ScreenDesign design(125);
     regression::layOut(design, {.title = "变动成本回归直线法", .rowHeading = "月份", .yHeading = "成本Y"});
-    return design
-        .button("Command1", "确定",
-                [](Ctx& c) {
-                    const regression::Sheet sheet(c);
-                    const auto [b, a] = sheet.line(12); // twelve months, however many are filled
-                    sheet.writeBack(c);
-                    c.print("单位变动成本", b);
-                    c.print("固定成本", a);
-                })
-        .side("Command2", "清空", regression::clear)
-        .cancel("Command3")
-        .exit("Command4");
+    return regression::buttons(design, [](Ctx& c) {
+        const regression::Sheet sheet(c);
+        const auto [b, a] = sheet.line(12); // twelve months, however many are filled
+        sheet.writeBack(c);
+        c.print("单位变动成本", b);
+        c.print("固定成本", a);
+    });
 }
 
 } // namespace fincalc

@@ -8,6 +8,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace fincalc::regression {
 
@@ -107,7 +108,13 @@ private:
     std::array<Num, kColumns> sums_{};
 };
 
-// "清空": every data box, the labels and headings keep their texts.
-inline void clear(Ctx& c) { c.clearFields(1, kLastDataBox); }
+// The sheet's buttons: "确定" runs the screen's fit; "清空" empties every data box, while the labels,
+// the headings and the output area keep what they show.
+inline ScreenDesign& buttons(ScreenDesign& design, Handler fit) {
+    return design.button("Command1", "确定", std::move(fit))
+        .side("Command2", "清空", [](Ctx& c) { c.clearFields(1, kLastDataBox); })
+        .cancel("Command3")
+        .exit("Command4");
+}
 
 } // namespace fincalc::regression

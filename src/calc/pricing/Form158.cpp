@@ -8,24 +8,20 @@ ScreenDesign declareForm158() {
     ScreenDesign design(158);
     const int below =
         regression::layOut(design, {.title = "销售量回归直线法", .rowHeading = "年份", .yHeading = "销售Y"});
-    return design.box("Text86", below, 4, "预计下年成本")
+    design.box("Text86", below, 4, "预计下年成本")
         .box("Text85", below + 1, 4)
         .box("Text88", below, 5, "总年数")
-        .box("Text87", below + 1, 5)
-        .button("Command1", "确定",
-                [](Ctx& c) {
-                    const Num x0 = c.num("Text85"), n = c.num("Text87");
-                    const regression::Sheet sheet(c);
-                    const auto [b, a] = sheet.line(n);
-                    const Value forecast = b * x0 + a; // an empty coefficient counts as 0
-                    sheet.writeBack(c);
-                    c.print("回归系数", b);
-                    c.print("回归参数", a);
-                    c.print("预计销售量", forecast);
-                })
-        .side("Command2", "清空", regression::clear)
-        .cancel("Command3")
-        .exit("Command4");
+        .box("Text87", below + 1, 5);
+    return regression::buttons(design, [](Ctx& c) {
+        const Num x0 = c.num("Text85"), n = c.num("Text87");
+        const regression::Sheet sheet(c);
+        const auto [b, a] = sheet.line(n);
+        const Value forecast = b * x0 + a; // an empty coefficient counts as 0
+        sheet.writeBack(c);
+        c.print("回归系数", b);
+        c.print("回归参数", a);
+        c.print("预计销售量", forecast);
+    });
 }
 
 } // namespace fincalc
