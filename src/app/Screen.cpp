@@ -56,6 +56,11 @@ ScreenDesign& ScreenDesign::field(std::string name, std::string label, std::stri
     return box(std::move(name), row, 1);
 }
 
+ScreenDesign& ScreenDesign::field(std::string name, std::string label, int row, int col) {
+    add({.kind = ControlKind::Label, .text = std::move(label), .row = row, .col = col, .buddy = name});
+    return box(std::move(name), row, col + 1);
+}
+
 ScreenDesign& ScreenDesign::button(std::string name, std::string caption, Handler onClick) {
     add({.kind = ControlKind::Button,
          .name = std::move(name),
