@@ -1,6 +1,6 @@
 // The cost-of-capital calculators: worked values, failed guards, the faults of a fee rate of 1 and
 // of huge inputs, the average-cost table with its placeholders, and how the screens are reached.
-#include "Cli.h"
+#include "ScreenCases.h"
 
 #include "home/SearchTable.h"
 
@@ -13,31 +13,7 @@
 
 namespace {
 
-using fincalc::test::Cli;
-using Inputs = std::vector<std::pair<std::string, std::string>>;
-
-struct Case {
-    const char* what;
-    int screen;
-    Inputs inputs;
-    const char* button;
-    std::vector<std::string> lines; // what the click prints, in order
-    const char* fault = nullptr;    // the fault that ends the click after those lines, if any
-};
-
-std::string form(int screen) { return "Form" + std::to_string(screen); }
-
-void expectEvents(const std::vector<Case>& cases) {
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        std::string events;
-        for (const std::string& line : c.lines)
-            events += "print\t" + form(c.screen) + "\t" + line + "\n";
-        if (c.fault)
-            events += "fault\t" + form(c.screen) + "\t" + c.fault + "\n";
-        EXPECT_EQ(Cli().press(c.screen, c.inputs, c.button), events);
-    }
-}
+using namespace fincalc::test;
 
 // The fields Text1, Text2, ... in order.
 Inputs fields(std::vector<std::string> texts) {
@@ -46,6 +22,10 @@ Inputs fields(std::vector<std::string> texts) {
         inputs.emplace_back("Text" + std::to_string(k + 1), std::move(texts[k]));
     return inputs;
 }
+
+// The loan screen's fields: the amount borrowed (or the net amount raised), a rate of 10%, the
+// borrowing fee rate, a tax rate of 25% and the fund-raising fee rate.
+Inputs loan(const char* L, const char* f, const char* F) { return fields({L, "0.1", f, "0.25", F}); }
 
 const std::string kLoanInterest = "长期借款资本成本率=长期借款*年利率*（1-所得税税率）=";
 const std::string kBond = "债券资金成本率=发行面值*票面利率/发行价格*（1-所得税税率）=";
@@ -72,11 +52,7 @@ const std::string kStockValue = "股票市场价值=";
 const std::string kFirmValue = "债券融资公司总价值=";
 
 TEST(CapitalTest, IndividualCosts) {
-    // Loan amount or net amount raised, rate, borrowing fee rate, tax rate, fund-raising fee rate.
-    const auto loan = [](const char* L, const char* f, const char* F) {
-        return fields({L, "0.1", f, "0.25", F});
-    };
-    expectEvents({
+    expectLines({
         {"loan: the after-tax interest amount",
          67,
          fields({"1000", "0.1", "0.25"}),
@@ -144,10 +120,7 @@ TEST(CapitalTest, IndividualCosts) {
 }
 
 TEST(CapitalTest, FeeRatesOfOneAndHugeInputsAreFaults) {
-    const auto loan = [](const char* L, const char* f, const char* F) {
-        return fields({L, "0.1", f, "0.25", F});
-    };
-    expectEvents({
+    expectLines({
         {"borrowing fee rate of 1", 71, loan("950", "1", "0.05"), "Command1", {}, "division-by-zero"},
         {"fund-raising fee rate of 1", 71, loan("950", "0.05", "1"), "Command2", {}, "division-by-zero"},
         // The gross amount is worked out before the amount's guard.
@@ -202,7 +175,7 @@ TEST(CapitalTest, AveragesAndFirmValue) {
     noStockCost.back().second = "-0.16";
     Inputs noFirmValue = firm;
     noFirmValue[6].second = "0";
-    expectEvents({
+    expectLines({
         {"weighted by amounts",
          70,
          fields({"200", "0.06", "300", "0.08", "500", "0.15"}),
