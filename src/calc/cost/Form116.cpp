@@ -28,16 +28,16 @@ ScreenDesign declareForm116() {
     // The old and new amounts down the right; the collection costs and the rate of return down
     // the left, from the level of the new bad debts.
     return ScreenDesign(116)
-        .fieldAt("Text1", "产品变动成本率", 0, 2)
-        .fieldAt("Text2", "原赊销收入净额", 1, 2)
-        .fieldAt("Text3", "后赊销收入净额", 2, 2)
-        .fieldAt("Text4", "原信用条件天数", 3, 2)
-        .fieldAt("Text5", "后信用条件天数", 4, 2)
-        .fieldAt("Text6", "原坏账损失", 5, 2)
-        .fieldAt("Text7", "后坏账损失", 6, 2)
-        .fieldAt("Text8", "原收账费用", 6, 0)
-        .fieldAt("Text9", "后收账费用", 7, 0)
-        .fieldAt("Text10", "最低收益率", 8, 0)
+        .field("Text1", "产品变动成本率", 0, 2)
+        .field("Text2", "原赊销收入净额", 1, 2)
+        .field("Text3", "后赊销收入净额", 2, 2)
+        .field("Text4", "原信用条件天数", 3, 2)
+        .field("Text5", "后信用条件天数", 4, 2)
+        .field("Text6", "原坏账损失", 5, 2)
+        .field("Text7", "后坏账损失", 6, 2)
+        .field("Text8", "原收账费用", 6, 0)
+        .field("Text9", "后收账费用", 7, 0)
+        .field("Text10", "最低收益率", 8, 0)
         .button("Command2", "收益变化",
                 [](Ctx& c) {
                     c.print("收益变动=（后赊销收入净额-原赊销收入净额）*（1-产品变动成本率）=",
