@@ -12,7 +12,8 @@ using namespace budget;
 // made or already collected (Text3-5, Text10, Text11, Text13, Text17, Text19, Text20) are never
 // written, and the user's text there is ignored.
 void compute(Ctx& ctx) {
-    const Num O1 = ctx.num(1), O2 = ctx.num(7); // receivables left from before
+    const auto cells = ctx.nums<30>(1); // the whole table is read, but only its opening receivables count
+    const Num O1 = cells[0], O2 = cells[6];
     const auto [S1, S2, S3, S4] = ctx.nums<4>(44);
     const auto [a, b, c] = ctx.nums<3>(53); // shares collected in the period of sale, the next, the one after
     const Num R1 = S1 * a + O1, R2 = S1 * b + O2 + S2 * a, R3 = S2 * b + S1 * c + S3 * a,
