@@ -59,6 +59,9 @@ public:
     ScreenDesign& heading(std::string name, std::string caption);
     ScreenDesign& label(std::string name, std::string caption);
     ScreenDesign& field(std::string name, std::string label, std::string labelName = {});
+    // A labelled field on an explicit cell, for calculators with several columns of fields: its
+    // label at `col`, the field at `col + 1`.
+    ScreenDesign& fieldAt(std::string name, std::string label, int row, int col, std::string labelName = {});
 
     // Buttons: compute buttons below the grid; "取消", "退出" and others in the side column.
     ScreenDesign& button(std::string name, std::string caption, Handler onClick = {});
