@@ -40,15 +40,15 @@ struct Product {
 
 ScreenDesign declareForm123() {
     return ScreenDesign(123)
-        .fieldAt("Text1", "营业变动成本", 0, 2)
-        .fieldAt("Text2", "期间费用变动成本", 1, 2)
-        .fieldAt("Text3", "年产量", 2, 2)
-        .fieldAt("Text4", "营业固定成本", 3, 2)
-        .fieldAt("Text5", "期间费用固定成本", 4, 2)
-        .fieldAt("Text8", "预计利息费用", 5, 0)
-        .fieldAt("Text6", "目标净利润", 5, 2)
-        .fieldAt("Text9", "售价", 6, 0)
-        .fieldAt("Text7", "所得税税率", 6, 2)
+        .field("Text1", "营业变动成本", 0, 2)
+        .field("Text2", "期间费用变动成本", 1, 2)
+        .field("Text3", "年产量", 2, 2)
+        .field("Text4", "营业固定成本", 3, 2)
+        .field("Text5", "期间费用固定成本", 4, 2)
+        .field("Text8", "预计利息费用", 5, 0)
+        .field("Text6", "目标净利润", 5, 2)
+        .field("Text9", "售价", 6, 0)
+        .field("Text7", "所得税税率", 6, 2)
         .button("Command2", "单位变动成本",
                 [](Ctx& c) { c.print("单位变动成本=总变动成本/年产量=", Product(c).unitVariableCost()); })
         .button("Command1", "保本点销售量",

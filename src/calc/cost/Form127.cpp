@@ -91,7 +91,7 @@ ScreenDesign declareForm127() {
     tableRow(design, 1, {heading(10, "销售单价"), numbered(1), numbered(4), numbered(7)});
     tableRow(design, 2, {heading(11, "预计销售量"), numbered(2), numbered(5), numbered(8)});
     tableRow(design, 3, {heading(12, "单位变动成本"), numbered(3), numbered(6), numbered(9)});
-    return design.fieldAt("Text17", "固定成本总额", 4, 0, "Label1", "17")
+    return design.field("Text17", "固定成本总额", 4, 0, "Label1", "17")
         .button("Command1", "边际贡献率", marginRatios)
         .button("Command2", "销售比重", salesWeights)
         .button("Command3", "保本销售额", breakEvenSales)

@@ -18,12 +18,12 @@ Value targetVolume(const Ctx& c) {
 
 ScreenDesign declareForm132() {
     return ScreenDesign(132)
-        .fieldAt("Text1", "固定成本", 0, 2)
-        .fieldAt("Text2", "税后目标利润", 1, 2)
-        .fieldAt("Text3", "所得税税率", 2, 2)
-        .fieldAt("Text4", "利息", 3, 2)
-        .fieldAt("Text5", "单位边际贡献", 4, 0)
-        .fieldAt("Text6", "单价", 5, 0)
+        .field("Text1", "固定成本", 0, 2)
+        .field("Text2", "税后目标利润", 1, 2)
+        .field("Text3", "所得税税率", 2, 2)
+        .field("Text4", "利息", 3, 2)
+        .field("Text5", "单位边际贡献", 4, 0)
+        .field("Text6", "单价", 5, 0)
         .button("Command4", "实现目标利润销售量",
                 [](Ctx& c) {
                     c.print(

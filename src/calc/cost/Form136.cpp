@@ -7,15 +7,15 @@ namespace fincalc {
 ScreenDesign declareForm136() {
     return ScreenDesign(136)
         .heading("Label1", "直接单个材料标准成本")
-        .fieldAt("Text1", "单位产品用料标准", 1, 2)
-        .fieldAt("Text2", "材料标准单价", 2, 2)
-        .fieldAt("Text3", "月实际产量", 3, 2)
-        .fieldAt("Text4", "月实际用料", 4, 2)
-        .fieldAt("Text5", "直接材料实际成本", 5, 2)
-        .fieldAt("Text6", "直接人工实际成本", 5, 0)
-        .fieldAt("Text7", "实际耗用工时", 6, 0) // no button reads it
-        .fieldAt("Text8", "直接人工效率差异", 7, 0)
-        .fieldAt("Text9", "直接人工工资率差异", 8, 0)
+        .field("Text1", "单位产品用料标准", 1, 2)
+        .field("Text2", "材料标准单价", 2, 2)
+        .field("Text3", "月实际产量", 3, 2)
+        .field("Text4", "月实际用料", 4, 2)
+        .field("Text5", "直接材料实际成本", 5, 2)
+        .field("Text6", "直接人工实际成本", 5, 0)
+        .field("Text7", "实际耗用工时", 6, 0) // no button reads it
+        .field("Text8", "直接人工效率差异", 7, 0)
+        .field("Text9", "直接人工工资率差异", 8, 0)
         .button("Command1", "直接材料标准成本",
                 [](Ctx& c) {
                     const auto [m, pm] = c.nums<2>(1);
