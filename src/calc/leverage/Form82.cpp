@@ -10,8 +10,8 @@ ScreenDesign declareForm82() {
         .field("Text3", "销售额")
         .button("Command1", "经营杠杆系数",
                 [](Ctx& c) {
-                    const auto [F, v, S] = c.nums<3>(1);
-                    const Num M = (1 - v) * S; // the contribution margin
+                    const auto [F, v, S] = leverage::readFigures<3>(c);
+                    const leverage::Figure M = (1 - v) * S; // the contribution margin
                     c.print("经营杠杆系数=基期边际贡献/基期息税前利润=",
                             leverage::operatingLeverage(M, M - F));
                 })

@@ -9,7 +9,7 @@ ScreenDesign declareForm83() {
         .field("Text2", "息税前利润")
         .button("Command1", "经营杠杆系数",
                 [](Ctx& c) {
-                    const auto [F, E] = c.nums<2>(1);
+                    const auto [F, E] = leverage::readFigures<2>(c);
                     c.print("经营杠杆系数=基期边际贡献/基期息税前利润=",
                             leverage::operatingLeverage(E + F, E));
                 })

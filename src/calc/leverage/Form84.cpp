@@ -9,7 +9,7 @@ ScreenDesign declareForm84() {
         .field("Text2", "基期利息")
         .button("Command1", "财务杠杆系数",
                 [](Ctx& c) {
-                    const auto [E, I] = c.nums<2>(1);
+                    const auto [E, I] = leverage::readFigures<2>(c);
                     c.print("财务杠杆系数=基期息税前利润/（基期息税前利润-基期利息）=",
                             leverage::financialLeverage(E, I));
                 })

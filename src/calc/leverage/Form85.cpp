@@ -9,7 +9,7 @@ ScreenDesign declareForm85() {
         .field("Text2", "息税前利润变动率")
         .button("Command1", "财务杠杆系数",
                 [](Ctx& c) {
-                    const auto [earnings, ebit] = c.nums<2>(1);
+                    const auto [earnings, ebit] = leverage::readFigures<2>(c);
                     Value degree;
                     if (ebit > 0)
                         degree = earnings / ebit;

@@ -1,5 +1,5 @@
 // Expected earnings of common stock after a change of the EBIT.
-#include "app/Session.h"
+#include "calc/leverage/Leverage.h"
 
 namespace fincalc {
 
@@ -10,7 +10,7 @@ ScreenDesign declareForm86() {
         .field("Text3", "财务杠杆系数")
         .button("Command1", "普通股预计收益",
                 [](Ctx& c) {
-                    const auto [EPS, change, DFL] = c.nums<3>(1);
+                    const auto [EPS, change, DFL] = leverage::readFigures<3>(c);
                     c.print("普通股收益=", EPS * (1 + DFL * change));
                 })
         .cancel("Command3")

@@ -6,17 +6,19 @@ namespace fincalc {
 
 namespace {
 
-struct BondIssue {
-    Num N, T, F, n, B, P, r, f;
+using leverage::Figure;
 
-    Num profit() const { return N / (1 - T); } // a tax rate of 1 divides by zero
-    Num interest() const { return B * n * r; }
-    Num ebit() const { return profit() + interest(); }
+struct BondIssue {
+    Figure N, T, F, n, B, P, r, f;
+
+    Figure profit() const { return N / (1 - T); } // a tax rate of 1 divides by zero
+    Figure interest() const { return B * n * r; }
+    Figure ebit() const { return profit() + interest(); }
 };
 
 // Every button reads all eight fields, top to bottom.
 BondIssue readIssue(const Ctx& c) {
-    const auto [N, T, F, n, B, P, r, f] = c.nums<8>(1);
+    const auto [N, T, F, n, B, P, r, f] = leverage::readFigures<8>(c);
     return {N, T, F, n, B, P, r, f};
 }
 
@@ -36,7 +38,7 @@ ScreenDesign declareForm87() {
         .button("Command6", "财务杠杆系数",
                 [](Ctx& c) {
                     const BondIssue x = readIssue(c);
-                    const Num profit = x.profit(), ebit = x.ebit();
+                    const Figure profit = x.profit(), ebit = x.ebit();
                     Value degree;
                     if (profit > 0)
                         degree = ebit / profit;
@@ -45,7 +47,7 @@ ScreenDesign declareForm87() {
         .button("Command7", "经营杠杆系数",
                 [](Ctx& c) {
                     const BondIssue x = readIssue(c);
-                    const Num ebit = x.ebit();
+                    const Figure ebit = x.ebit();
                     c.print("经营杠杆系数=（息税前利润总额+固定成本总额）/息税前利润总额=",
                             leverage::operatingLeverage(x.F + ebit, ebit));
                 })

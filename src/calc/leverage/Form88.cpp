@@ -6,6 +6,8 @@
 
 namespace fincalc {
 
+using leverage::Figure;
+
 ScreenDesign declareForm88() {
     return ScreenDesign(88)
         .field("Text1", "经营杠杆系数")
@@ -15,24 +17,24 @@ ScreenDesign declareForm88() {
         .field("Text5", "固定成本增加额")
         .button("Command1", "总杠杆系数",
                 [](Ctx& c) {
-                    const auto [DOL, DFL, S, v, dF] = c.nums<5>(1);
+                    const auto [DOL, DFL, S, v, dF] = leverage::readFigures<5>(c);
                     c.print("总杠杆系数=经营杠杆系数*财务杠杆系数=", DFL * DOL);
                 })
         .button("Command2", "变动总杠杆系数",
                 [](Ctx& c) {
-                    const auto [DOL, DFL, S, v, dF] = c.nums<5>(1);
-                    const Num M = S * (1 - v);
+                    const auto [DOL, DFL, S, v, dF] = leverage::readFigures<5>(c);
+                    const Figure M = S * (1 - v);
                     Value F; // the fixed cost the operating leverage implies
                     if (DOL > 0)
                         F = M - M / DOL;
-                    const Num E = M - F;
+                    const Figure E = M - F;
                     Value I; // the interest the financial leverage implies
                     if (DFL > 0)
                         I = E - E / DFL;
-                    const Num raised = M - (F + dF); // the EBIT once the fixed cost has risen
+                    const Figure raised = M - (F + dF); // the EBIT once the fixed cost has risen
                     const Value DOL2 = leverage::operatingLeverage(M, raised);
                     const Value DFL2 = leverage::financialLeverage(raised, I);
-                    const Value DTL2 = DOL2 * DFL2;
+                    const Value DTL2 = Figure(DOL2) * DFL2;
                     // Computed first, so a fault prints none of the lines.
                     const std::array<std::pair<const char*, Value>, 7> lines{{
                         {"息税前利润变动额=营业收入*（1-变动成本率）=", M},

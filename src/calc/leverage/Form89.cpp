@@ -5,18 +5,20 @@ namespace fincalc {
 
 namespace {
 
-struct Sales {
-    Num F, b, p, Q, I;
+using leverage::Figure;
 
-    Num margin() const { return (p - b) * Q; }
-    Num ebit() const { return margin() - F; }
+struct Sales {
+    Figure F, b, p, Q, I;
+
+    Figure margin() const { return (p - b) * Q; }
+    Figure ebit() const { return margin() - F; }
     Value operatingLeverage() const { return leverage::operatingLeverage(margin(), ebit()); }
     Value financialLeverage() const { return leverage::financialLeverage(ebit(), I); }
 };
 
 // Every button reads all five fields, top to bottom.
 Sales readSales(const Ctx& c) {
-    const auto [F, b, p, Q, I] = c.nums<5>(1);
+    const auto [F, b, p, Q, I] = leverage::readFigures<5>(c);
     return {F, b, p, Q, I};
 }
 
@@ -48,7 +50,7 @@ ScreenDesign declareForm89() {
                     const Sales x = readSales(c);
                     // Either leverage not computed counts as 0, and so does the product.
                     c.print("总杠杆系数=经营杠杆系数*财务杠杆系数=",
-                            x.operatingLeverage() * x.financialLeverage());
+                            Figure(x.operatingLeverage()) * x.financialLeverage());
                 })
         .cancel("Command3")
         .exit("Command4");

@@ -1,5 +1,6 @@
-// What the leverage and financing screens share: the two leverage ratios, the two-column field
-// layout of the larger screens, and the verdict that compares the two financing plans.
+// What the leverage and financing screens share: figures held as doubles, the two leverage
+// ratios, the two-column field layout of the larger screens, and the verdict that compares the
+// two financing plans.
 #pragma once
 
 #include "app/Session.h"
@@ -10,44 +11,16 @@
 
 namespace fincalc::leverage {
 
-// Operating leverage: the contribution margin over the EBIT it leaves, computed only while the
-// EBIT is positive.
-inline Value operatingLeverage(Num margin, Num ebit) {
-    Value degree;
-    if (ebit > 0)
-        degree = margin / ebit;
-    return degree;
-}
-
-// Financial leverage: the EBIT over what is left of it after interest, computed only while
-// something is left.
-inline Value financialLeverage(Num ebit, Num interest) {
-    Value degree;
-    if (ebit - interest > 0)
-        degree = ebit / (ebit - interest);
-    return degree;
-}
-
-// Fields Text1, Text2, ... labelled in order: the first `right` of them form the right-hand
-// column, the rest a left-hand column below them, so the fields still read top to bottom.
-inline ScreenDesign inTwoColumns(int screen, std::initializer_list<const char*> labels, int right) {
-    ScreenDesign design(screen);
-    int k = 0;
-    for (const char* label : labels) {
-        design.fieldAt(fieldName(k + 1), label, k, k < right ? 2 : 0);
-        ++k;
-    }
-    return design;
-}
-
-// A figure of the financing comparison, held as a double and rounded after every operation, so
-// that an EBIT typed at the indifference point a screen printed compares equal to it.
+// A figure of these screens, held as a double and rounded after every operation: a margin that
+// exactly covers the fixed cost leaves an EBIT of exactly 0, and an EBIT typed at the
+// indifference point a screen printed compares equal to it.
 class Figure {
 public:
     Figure() = default;
-    Figure(Num n) : n_(n.toDouble()) {}   // NOLINT: read fields and literals become figures
-    Figure(int v) : n_(v) {}              // NOLINT
-    operator Value() const { return n_; } // NOLINT: a computed figure fills a value
+    Figure(Num n) : n_(n.toDouble()) {}         // NOLINT: read fields and literals become figures
+    Figure(int v) : n_(v) {}                    // NOLINT
+    Figure(const Value& v) : Figure(v.num()) {} // NOLINT: an empty value counts as 0
+    operator Value() const { return n_; }       // NOLINT: a computed figure fills a value
 
     friend Figure operator+(Figure a, Figure b) { return a.n_ + b.n_; }
     friend Figure operator-(Figure a, Figure b) { return a.n_ - b.n_; }
@@ -66,6 +39,36 @@ template <std::size_t N> std::array<Figure, N> readFigures(const Ctx& c) {
     for (std::size_t k = 0; k < N; ++k)
         figures[k] = numbers[k];
     return figures;
+}
+
+// Operating leverage: the contribution margin over the EBIT it leaves, computed only while the
+// EBIT is positive.
+inline Value operatingLeverage(Figure margin, Figure ebit) {
+    Value degree;
+    if (ebit > 0)
+        degree = margin / ebit;
+    return degree;
+}
+
+// Financial leverage: the EBIT over what is left of it after interest, computed only while
+// something is left.
+inline Value financialLeverage(Figure ebit, Figure interest) {
+    Value degree;
+    if (ebit - interest > 0)
+        degree = ebit / (ebit - interest);
+    return degree;
+}
+
+// Fields Text1, Text2, ... labelled in order: the first `right` of them form the right-hand
+// column, the rest a left-hand column below them, so the fields still read top to bottom.
+inline ScreenDesign inTwoColumns(int screen, std::initializer_list<const char*> labels, int right) {
+    ScreenDesign design(screen);
+    int k = 0;
+    for (const char* label : labels) {
+        design.fieldAt(fieldName(k + 1), label, k, k < right ? 2 : 0);
+        ++k;
+    }
+    return design;
 }
 
 // The line that names the better plan, by how plan 甲's figure X compares with plan 乙's Y.
