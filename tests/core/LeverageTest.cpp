@@ -1,6 +1,6 @@
 // Leverage and the financing choice: worked values, failed guards, the changed-leverage chain,
 // the verdicts between the two plans, and the faults that stop a button.
-#include "Cli.h"
+#include "PrintCases.h"
 
 #include "app/Catalogue.h"
 
@@ -8,23 +8,11 @@
 
 #include <initializer_list>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
 
-using fincalc::test::Cli;
-using Inputs = std::vector<std::pair<std::string, std::string>>;
-
-struct Case {
-    const char* what;
-    int screen;
-    Inputs inputs;
-    const char* button;
-    std::vector<std::string> lines; // what the click prints, in order
-};
-
-std::string form(int screen) { return "Form" + std::to_string(screen); }
+using namespace fincalc::test;
 
 // The texts typed into Text1, Text2, ... in order.
 Inputs fields(std::initializer_list<const char*> texts) {
@@ -33,20 +21,6 @@ Inputs fields(std::initializer_list<const char*> texts) {
     for (const char* text : texts)
         inputs.emplace_back("Text" + std::to_string(k++), text);
     return inputs;
-}
-
-std::string prints(int screen, const std::vector<std::string>& lines) {
-    std::string events;
-    for (const std::string& line : lines)
-        events += "print\t" + form(screen) + "\t" + line + "\n";
-    return events;
-}
-
-void expectLines(const std::vector<Case>& cases) {
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_EQ(Cli().press(c.screen, c.inputs, c.button), prints(c.screen, c.lines));
-    }
 }
 
 const std::string kOperating = "经营杠杆系数=基期边际贡献/基期息税前利润=";
@@ -289,13 +263,7 @@ TEST(LeverageTest, NoVerdictFromAFigureNeverComputed) {
 }
 
 TEST(LeverageTest, FaultsPrintNothing) {
-    const struct {
-        const char* what;
-        int screen;
-        Inputs inputs;
-        const char* button;
-        const char* kind;
-    } cases[] = {
+    expectFaults({
         {"a tax rate of 1, profit", 87, fields({"75", "1"}), "Command1", "division-by-zero"},
         {"a tax rate of 1, EBIT", 87, fields({"75", "1"}), "Command5", "division-by-zero"},
         {"a tax rate of 1, financial leverage", 87, fields({"75", "1"}), "Command6", "division-by-zero"},
@@ -309,12 +277,7 @@ TEST(LeverageTest, FaultsPrintNothing) {
         {"huge debt", 90, fields({"1E308", "10"}), "Command2", "overflow"},
         {"huge new interest", 91, fields({"", "1E200", "1E200", "", "", "", "", "1E200"}), "Command1",
          "overflow"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_EQ(Cli().press(c.screen, c.inputs, c.button),
-                  "fault\t" + form(c.screen) + "\t" + c.kind + "\n");
-    }
+    });
 }
 
 TEST(LeverageTest, AlternativeScreensOpenBesideTheirScreen) {

@@ -1,50 +1,15 @@
 // The return and risk calculators: worked values, guards, verdicts and faults, one table per group.
-#include "Cli.h"
+#include "PrintCases.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
 
-using fincalc::test::Cli;
-using Inputs = std::vector<std::pair<std::string, std::string>>;
-
-struct Case {
-    const char* what;
-    int screen;
-    Inputs inputs;
-    const char* button;
-    std::vector<std::string> lines; // what the click prints, in order
-};
-
-struct FaultCase {
-    const char* what;
-    int screen;
-    Inputs inputs;
-    const char* button;
-    const char* kind;
-};
-
-std::string form(int screen) { return "Form" + std::to_string(screen); }
-
-// Types the inputs into a freshly opened screen and returns the events of the click.
-std::string press(int screen, const Inputs& inputs, const char* button) {
-    return Cli().press(screen, inputs, button);
-}
-
-void expectLines(const std::vector<Case>& cases) {
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        std::string events;
-        for (const std::string& line : c.lines)
-            events += "print\t" + form(c.screen) + "\t" + line + "\n";
-        EXPECT_EQ(press(c.screen, c.inputs, c.button), events);
-    }
-}
+using namespace fincalc::test;
 
 // The risk worksheet's probabilities and the outcomes of projects A, B and C, state 1 to 3.
 using Column = std::array<const char*, 3>;
@@ -240,7 +205,7 @@ TEST(RiskTest, PortfolioReturnVarianceAndBeta) {
 }
 
 TEST(RiskTest, FaultsPrintNothing) {
-    const FaultCase cases[] = {
+    expectFaults({
         {"values cancelling out", 9, {{"Text1", "-1E308"}, {"Text3", "1E308"}}, "Command1", "overflow"},
         {"outcomes beyond range", 11, worksheet({"1E300", "", ""}, {"1E300", "", ""}, kEmpty, kEmpty),
          "Command1", "overflow"},
@@ -266,11 +231,7 @@ TEST(RiskTest, FaultsPrintNothing) {
          "Command2",
          "invalid-operation"},
         {"values cancelling out", 16, {{"Text4", "100"}, {"Text5", "-100"}}, "Command2", "division-by-zero"},
-    };
-    for (const FaultCase& c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_EQ(press(c.screen, c.inputs, c.button), "fault\t" + form(c.screen) + "\t" + c.kind + "\n");
-    }
+    });
 }
 
 } // namespace

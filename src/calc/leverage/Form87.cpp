@@ -8,6 +8,7 @@ namespace {
 
 using leverage::Figure;
 
+// Every button reads all eight fields, top to bottom.
 struct BondIssue {
     Figure N, T, F, n, B, P, r, f;
 
@@ -16,11 +17,7 @@ struct BondIssue {
     Figure ebit() const { return profit() + interest(); }
 };
 
-// Every button reads all eight fields, top to bottom.
-BondIssue readIssue(const Ctx& c) {
-    const auto [N, T, F, n, B, P, r, f] = leverage::readFigures<8>(c);
-    return {N, T, F, n, B, P, r, f};
-}
+BondIssue readIssue(const Ctx& c) { return leverage::readAll<BondIssue, 8>(c); }
 
 } // namespace
 

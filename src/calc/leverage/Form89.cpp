@@ -7,6 +7,7 @@ namespace {
 
 using leverage::Figure;
 
+// Every button reads all five fields, top to bottom.
 struct Sales {
     Figure F, b, p, Q, I;
 
@@ -16,11 +17,7 @@ struct Sales {
     Value financialLeverage() const { return leverage::financialLeverage(ebit(), I); }
 };
 
-// Every button reads all five fields, top to bottom.
-Sales readSales(const Ctx& c) {
-    const auto [F, b, p, Q, I] = leverage::readFigures<5>(c);
-    return {F, b, p, Q, I};
-}
+Sales readSales(const Ctx& c) { return leverage::readAll<Sales, 5>(c); }
 
 } // namespace
 
@@ -31,6 +28,7 @@ ScreenDesign declareForm89() {
         .field("Text3", "单位售价")
         .field("Text4", "销售量")
         .field("Text5", "利息费用")
+        .buttonColumns(4)
         .button("Command1", "息税前利润",
                 [](Ctx& c) {
                     c.print("息税前利润=销售量*（单位售价-单位变动成本）-固定成本总额=", readSales(c).ebit());

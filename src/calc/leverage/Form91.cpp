@@ -8,17 +8,14 @@ namespace {
 
 using leverage::Figure;
 
+// Every button reads all eight fields, top to bottom.
 struct Plans {
     Figure I, dN, dI, S, v, F, T, N;
 
     Figure ebit() const { return (1 - v) * S - F; }
 };
 
-// Every button reads all eight fields, top to bottom.
-Plans readPlans(const Ctx& c) {
-    const auto [I, dN, dI, S, v, F, T, N] = leverage::readFigures<8>(c);
-    return {I, dN, dI, S, v, F, T, N};
-}
+Plans readPlans(const Ctx& c) { return leverage::readAll<Plans, 8>(c); }
 
 } // namespace
 

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <initializer_list>
+#include <tuple>
 
 namespace fincalc::leverage {
 
@@ -39,6 +40,11 @@ template <std::size_t N> std::array<Figure, N> readFigures(const Ctx& c) {
     for (std::size_t k = 0; k < N; ++k)
         figures[k] = numbers[k];
     return figures;
+}
+
+// The fields Text1 to TextN read in order into an aggregate of N figures, one per field.
+template <class Fields, std::size_t N> Fields readAll(const Ctx& c) {
+    return std::apply([](auto... figures) { return Fields{figures...}; }, readFigures<N>(c));
 }
 
 // Operating leverage: the contribution margin over the EBIT it leaves, computed only while the
