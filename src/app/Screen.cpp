@@ -47,11 +47,11 @@ ScreenDesign& ScreenDesign::label(std::string name, std::string caption) {
 }
 
 ScreenDesign& ScreenDesign::field(std::string name, std::string label, std::string labelName) {
-    return fieldAt(std::move(name), std::move(label), nextRow_, 0, std::move(labelName));
+    return field(std::move(name), std::move(label), nextRow_, 0, std::move(labelName));
 }
 
-ScreenDesign& ScreenDesign::fieldAt(std::string name, std::string label, int row, int col,
-                                    std::string labelName) {
+ScreenDesign& ScreenDesign::field(std::string name, std::string label, int row, int col,
+                                  std::string labelName) {
     add({.kind = ControlKind::Label,
          .name = std::move(labelName),
          .text = std::move(label),

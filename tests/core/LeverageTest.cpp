@@ -1,6 +1,6 @@
 // Leverage and the financing choice: worked values, failed guards, the changed-leverage chain,
 // the verdicts between the two plans, and the faults that stop a button.
-#include "PrintCases.h"
+#include "ScreenCases.h"
 
 #include "app/Catalogue.h"
 
@@ -263,19 +263,31 @@ TEST(LeverageTest, NoVerdictFromAFigureNeverComputed) {
 }
 
 TEST(LeverageTest, FaultsPrintNothing) {
-    expectFaults({
-        {"a tax rate of 1, profit", 87, fields({"75", "1"}), "Command1", "division-by-zero"},
-        {"a tax rate of 1, EBIT", 87, fields({"75", "1"}), "Command5", "division-by-zero"},
-        {"a tax rate of 1, financial leverage", 87, fields({"75", "1"}), "Command6", "division-by-zero"},
-        {"a tax rate of 1, operating leverage", 87, fields({"75", "1"}), "Command7", "division-by-zero"},
-        {"a tax rate of 1 and no profit", 87, fields({"", "1"}), "Command1", "invalid-operation"},
-        {"an issue cost rate of 1", 87, fields({"75", "0.25", "100", "10", "100", "98", "0.1", "1"}),
-         "Command8", "division-by-zero"},
-        {"huge revenue, changed leverage", 88, fields({"1E-300", "1.5", "1E300", "0.6", "50"}), "Command2",
+    expectLines({
+        {"a tax rate of 1, profit", 87, fields({"75", "1"}), "Command1", {}, "division-by-zero"},
+        {"a tax rate of 1, EBIT", 87, fields({"75", "1"}), "Command5", {}, "division-by-zero"},
+        {"a tax rate of 1, financial leverage", 87, fields({"75", "1"}), "Command6", {}, "division-by-zero"},
+        {"a tax rate of 1, operating leverage", 87, fields({"75", "1"}), "Command7", {}, "division-by-zero"},
+        {"a tax rate of 1 and no profit", 87, fields({"", "1"}), "Command1", {}, "invalid-operation"},
+        {"an issue cost rate of 1",
+         87,
+         fields({"75", "0.25", "100", "10", "100", "98", "0.1", "1"}),
+         "Command8",
+         {},
+         "division-by-zero"},
+        {"huge revenue, changed leverage",
+         88,
+         fields({"1E-300", "1.5", "1E300", "0.6", "50"}),
+         "Command2",
+         {},
          "overflow"},
-        {"huge units", 89, fields({"", "", "1E200", "1E200"}), "Command1", "overflow"},
-        {"huge debt", 90, fields({"1E308", "10"}), "Command2", "overflow"},
-        {"huge new interest", 91, fields({"", "1E200", "1E200", "", "", "", "", "1E200"}), "Command1",
+        {"huge units", 89, fields({"", "", "1E200", "1E200"}), "Command1", {}, "overflow"},
+        {"huge debt", 90, fields({"1E308", "10"}), "Command2", {}, "overflow"},
+        {"huge new interest",
+         91,
+         fields({"", "1E200", "1E200", "", "", "", "", "1E200"}),
+         "Command1",
+         {},
          "overflow"},
     });
 }

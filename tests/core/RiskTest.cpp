@@ -1,15 +1,24 @@
 // The return and risk calculators: worked values, guards, verdicts and faults, one table per group.
-#include "PrintCases.h"
+#include "ScreenCases.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
 using namespace fincalc::test;
+
+struct FaultCase {
+    const char* what;
+    int screen;
+    Inputs inputs;
+    const char* button;
+    const char* kind;
+};
 
 // The risk worksheet's probabilities and the outcomes of projects A, B and C, state 1 to 3.
 using Column = std::array<const char*, 3>;
@@ -205,7 +214,7 @@ TEST(RiskTest, PortfolioReturnVarianceAndBeta) {
 }
 
 TEST(RiskTest, FaultsPrintNothing) {
-    expectFaults({
+    const FaultCase cases[] = {
         {"values cancelling out", 9, {{"Text1", "-1E308"}, {"Text3", "1E308"}}, "Command1", "overflow"},
         {"outcomes beyond range", 11, worksheet({"1E300", "", ""}, {"1E300", "", ""}, kEmpty, kEmpty),
          "Command1", "overflow"},
@@ -231,7 +240,11 @@ TEST(RiskTest, FaultsPrintNothing) {
          "Command2",
          "invalid-operation"},
         {"values cancelling out", 16, {{"Text4", "100"}, {"Text5", "-100"}}, "Command2", "division-by-zero"},
-    });
+    };
+    for (const FaultCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(press(c.screen, c.inputs, c.button), "fault\t" + form(c.screen) + "\t" + c.kind + "\n");
+    }
 }
 
 } // namespace

@@ -71,7 +71,7 @@ inline ScreenDesign inTwoColumns(int screen, std::initializer_list<const char*> 
     ScreenDesign design(screen);
     int k = 0;
     for (const char* label : labels) {
-        design.fieldAt(fieldName(k + 1), label, k, k < right ? 2 : 0);
+        design.field(fieldName(k + 1), label, k, k < right ? 2 : 0);
         ++k;
     }
     return design;
