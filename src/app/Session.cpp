@@ -110,6 +110,9 @@ void Session::hide(int screen) {
 void Session::end() {
     if (ended_)
         return;
+    for (Observer* o : observers_)
+        if (!o->mayEnd())
+            return;
     ended_ = true;
     emit({.kind = Event::Kind::End});
 }
@@ -150,6 +153,23 @@ bool Session::type(int screen, std::string_view field, std::string text) {
     if (it == s->texts.end())
         return false;
     it->second = std::move(text);
+    return true;
+}
+
+bool Session::restore(int screen, const FieldTexts& texts) {
+    Screen* s = catalogue_.created(screen);
+    if (ended_ || !s || !s->visible)
+        return false;
+    for (const auto& [field, text] : texts)
+        if (!s->texts.contains(field))
+            return false;
+    for (const auto& [field, text] : texts) {
+        std::string& now = s->texts.find(field)->second;
+        if (now == text)
+            continue;
+        now = text;
+        emit({.kind = Event::Kind::Write, .screen = screen, .control = field, .text = text});
+    }
     return true;
 }
 

@@ -1,5 +1,8 @@
 #include "cli/Driver.h"
 
+#include "app/ScreenFile.h"
+#include "export/Workbook.h"
+
 #include <charconv>
 #include <istream>
 #include <ostream>
@@ -50,7 +53,7 @@ std::string escapeField(std::string_view text) {
     return out;
 }
 
-Driver::Driver(std::ostream& out, bool echo) : out_(out), echo_(echo) {
+Driver::Driver(std::ostream& out, bool echo, Files files) : out_(out), echo_(echo), files_(files) {
     session_.addObserver(this);
     session_.start();
 }
@@ -179,7 +182,37 @@ bool Driver::runCommand(std::string_view verb, std::string_view rest) {
         }
         return true;
     }
-    return false;
+    return runFileCommand(verb, rest);
+}
+
+// "save FormN PATH", "load FormN PATH", "export FormN PATH"; false for any other verb. Saving and
+// exporting take a created screen, as `dump` does; loading a shown one, as `type` does.
+bool Driver::runFileCommand(std::string_view verb, std::string_view rest) {
+    if (verb != "save" && verb != "load" && verb != "export")
+        return false;
+    const auto fail = [&](std::string_view why) {
+        error(std::string(why) + ": " + std::string(rest));
+        return true;
+    };
+    const auto space = rest.find(' ');
+    const int screen = parseScreen(rest.substr(0, space));
+    const std::string path =
+        space == std::string_view::npos ? std::string() : std::string(rest.substr(space + 1));
+    if (path.empty())
+        return fail("bad command");
+    if (!session_.exists(screen))
+        return fail("unknown screen");
+    const Screen* s = session_.screen(screen);
+    if (!s || (verb == "load" && !s->visible))
+        return fail("screen not shown");
+    if (files_ == Files::Refused)
+        return fail("files are not allowed here");
+    const auto refused = verb == "save"   ? saveScreen(*s, path)
+                         : verb == "load" ? openScreen(session_, screen, path)
+                                          : exportWorkbook(*s, path);
+    if (refused)
+        return fail(describe(*refused));
+    return true;
 }
 
 } // namespace fincalc
