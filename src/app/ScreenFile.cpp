@@ -325,21 +325,21 @@ std::string fieldLabel(const ScreenDesign& design, const Control& field) {
         return buddy->text;
     // A worksheet box: a declared text that is not a number names a line or a column.
     const auto names = [](const Control& c) {
-        return c.area == Area::Grid && c.kind != ControlKind::Button && !c.text.empty() &&
-               !ReadWholeNumber(c.text);
+        return c.area == Area::Grid && c.kind != ControlKind::Button && !c.text.empty() && !ReadWholeNumber(c.text);
     };
+    if (names(field))
+        return field.text; // a line's or a column's name box
     const Control* line = nullptr;   // nearest to the left on the same row
     const Control* column = nullptr; // nearest above in the same column
     for (const Control& c : controls) {
-        if (&c == &field || !names(c))
+        if (!names(c))
             continue;
         if (c.row == field.row && c.col < field.col && (!line || c.col > line->col))
             line = &c;
         if (c.col == field.col && c.row < field.row && (!column || c.row > column->row))
             column = &c;
     }
-    const bool namesItself = names(field);
-    std::string label = line && !namesItself ? line->text : std::string();
+    std::string label = line ? line->text : std::string();
     if (column)
         label += (label.empty() ? "" : " ") + column->text;
     return label;
@@ -385,8 +385,10 @@ std::variant<ScreenFile, FileError> readScreenFile(std::string_view bytes) {
             return reader.malformed(std::to_string(record.size()) + " columns, not " +
                                     std::to_string(kColumns));
         if (record[0] == kEndRow) {
-            if (!reader.atEnd())
-                return reader.malformed("rows after the last one");
+            if (!reader.atEnd()) {
+                reader.next();
+                return reader.malformed("a row after the last one");
+            }
             return file;
         }
         if (record[0] == kOutputRow) {

@@ -73,8 +73,8 @@ struct ScreenFile {
 // screen, whose one field is its search box.
 bool keepsEntries(const ScreenDesign& design);
 
-// What names a field for a reader of the file: its label; for a box of a worksheet, the name of
-// its line and the heading of its column ("货币资金 年末数").
+// What names a field for a reader of the file: its label; for a worksheet's name box, its own
+// text; for an amount box, the name of its line and the heading of its column ("货币资金 年末数").
 std::string fieldLabel(const ScreenDesign& design, const Control& field);
 
 // A screen's fields in order of their number with their labels and texts, and its output lines.

@@ -163,12 +163,13 @@ bool Session::restore(int screen, const FieldTexts& texts) {
     for (const auto& [field, text] : texts)
         if (!s->texts.contains(field))
             return false;
-    for (const auto& [field, text] : texts) {
-        std::string& now = s->texts.find(field)->second;
-        if (now == text)
+    for (const Control* field : s->design.fields()) { // in the order of the fields' numbers
+        const auto restored = texts.find(field->name);
+        std::string& now = s->texts.find(field->name)->second;
+        if (restored == texts.end() || now == restored->second)
             continue;
-        now = text;
-        emit({.kind = Event::Kind::Write, .screen = screen, .control = field, .text = text});
+        now = restored->second;
+        emit({.kind = Event::Kind::Write, .screen = screen, .control = field->name, .text = now});
     }
     return true;
 }
