@@ -298,7 +298,7 @@ std::string describe(const FileError& error) {
         return "file of a newer format version (" + error.detail + "; this program reads " +
                std::to_string(kScreenFileVersion) + ")";
     case Kind::OtherScreen:
-        return "file of " + error.detail;
+        return "file of " + error.detail + ", another screen";
     case Kind::Malformed:
         return "malformed file (" + error.detail + ")";
     case Kind::Truncated:
@@ -406,8 +406,7 @@ std::variant<ScreenFile, FileError> readScreenFile(std::string_view bytes) {
 
 std::optional<FileError> checkFits(const ScreenFile& file, const ScreenDesign& design) {
     if (file.screen != design.number())
-        return FileError{FileError::Kind::OtherScreen,
-                         screenName(file.screen) + ", not " + screenName(design.number())};
+        return FileError{FileError::Kind::OtherScreen, screenName(file.screen)};
     for (const FieldEntry& entry : file.fields) {
         const Control* control = design.find(entry.name);
         if (!control || control->kind != ControlKind::Field)

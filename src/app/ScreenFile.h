@@ -39,7 +39,7 @@ struct FileError {
         NotText,       // not UTF-8 text
         NotScreenFile, // not a file this program wrote
         NewerVersion,  // detail: the file's format version
-        OtherScreen,   // detail: the file's screen ("Form63")
+        OtherScreen,   // detail: the file's screen ("Form63"), not the one it was to open into
         Malformed,     // detail: what is wrong and on which row
         Truncated,     // the file ends before its last row
         UnknownField,  // detail: the name that is not a field of the screen

@@ -194,7 +194,7 @@ TEST(ScreenFile, ABadFileIsRefusedWithItsReasonAndChangesNothing) {
         Kind kind;
         std::string detail;
     } cases[] = {
-        {"another screen's file", form3, Kind::OtherScreen, "Form3, not Form2"},
+        {"another screen's file", form3, Kind::OtherScreen, "Form3"},
         {"a newer format", replaced("fincalc,1,", "fincalc,2,"), Kind::NewerVersion, "2"},
         {"a far newer format", replaced("fincalc,1,", "fincalc,99999999999999999999,"), Kind::NewerVersion,
          "99999999999999999999"},
@@ -316,7 +316,7 @@ TEST(ScreenFile, ConsoleVerbsSaveLoadAndExport) {
         {"load Form2 " + csv + ".none",
          "error\tcannot read the file (No such file or directory): Form2 " + csv + ".none\n"},
         {"open Form3\nload Form3 " + csv,
-         "show\tForm3\nerror\tfile of Form2, not Form3: Form3 " + csv + "\n"},
+         "show\tForm3\nerror\tfile of Form2, another screen: Form3 " + csv + "\n"},
         {"export Form2 " + dir.operator/("").string(),
          "error\tcannot write the file (Is a directory): Form2 " + (dir / "").string() + "\n"},
     };
