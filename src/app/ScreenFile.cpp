@@ -27,8 +27,6 @@ constexpr std::string_view kOutputRow = "Output"; // the GUI's name of the outpu
 constexpr std::string_view kEndRow = "End";
 constexpr std::size_t kColumns = 3;
 
-std::string screenName(int screen) { return "Form" + std::to_string(screen); }
-
 // ---- spreadsheet formulas
 
 bool startsLikeFormula(std::string_view text) {
@@ -178,15 +176,6 @@ bool isText(std::string_view bytes) {
     return true;
 }
 
-// "FormN" with N written without leading zeros; 0 otherwise.
-int parseScreenName(std::string_view name) {
-    if (!name.starts_with("Form") || name.size() == 4 || name[4] == '0')
-        return 0;
-    int n = 0;
-    const auto [end, ec] = std::from_chars(name.data() + 4, name.data() + name.size(), n);
-    return ec == std::errc() && end == name.data() + name.size() ? n : 0;
-}
-
 // The first row: the program, a format version this program reads, a screen.
 std::optional<FileError> readHeader(RecordReader& reader, ScreenFile& file) {
     auto first = reader.next();
@@ -202,7 +191,7 @@ std::optional<FileError> readHeader(RecordReader& reader, ScreenFile& file) {
     }
     if (file.version > kScreenFileVersion)
         return FileError{FileError::Kind::NewerVersion, version};
-    file.screen = parseScreenName((*header)[2]);
+    file.screen = screenNumber((*header)[2]);
     if (file.screen == 0)
         return reader.malformed("no screen name");
     return std::nullopt;
@@ -325,10 +314,11 @@ std::string fieldLabel(const ScreenDesign& design, const Control& field) {
         return buddy->text;
     // A worksheet box: a declared text that is not a number names a line or a column.
     const auto names = [](const Control& c) {
-        return c.area == Area::Grid && c.kind != ControlKind::Button && !c.text.empty() && !ReadWholeNumber(c.text);
+        return c.area == Area::Grid && c.kind != ControlKind::Button && !c.text.empty() &&
+               !ReadWholeNumber(c.text);
     };
     if (names(field))
-        return field.text; // a line's or a column's name box
+        return field.text;           // a line's or a column's name box
     const Control* line = nullptr;   // nearest to the left on the same row
     const Control* column = nullptr; // nearest above in the same column
     for (const Control& c : controls) {

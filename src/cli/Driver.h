@@ -29,7 +29,6 @@ public:
 private:
     void error(std::string_view message);
     bool runCommand(std::string_view verb, std::string_view rest);
-    bool runFileCommand(std::string_view verb, std::string_view rest);
 
     std::ostream& out_;
     bool echo_;
