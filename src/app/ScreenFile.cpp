@@ -144,38 +144,6 @@ private:
     int row_ = 0;
 };
 
-// UTF-8 with no control characters but TAB, CR and LF.
-bool isText(std::string_view bytes) {
-    for (std::size_t pos = 0; pos < bytes.size();) {
-        const auto lead = static_cast<unsigned char>(bytes[pos]);
-        if (lead < 0x80) {
-            if ((lead < 0x20 && lead != '\t' && lead != '\r' && lead != '\n') || lead == 0x7F)
-                return false;
-            ++pos;
-            continue;
-        }
-        // The shortest form only, no surrogates, nothing beyond U+10FFFF.
-        const std::size_t extra = lead >= 0xC2 && lead <= 0xDF   ? 1
-                                  : lead >= 0xE0 && lead <= 0xEF ? 2
-                                  : lead >= 0xF0 && lead <= 0xF4 ? 3
-                                                                 : 0;
-        if (extra == 0 || bytes.size() - pos <= extra)
-            return false;
-        char32_t c = lead & (0x3F >> extra);
-        for (std::size_t i = 1; i <= extra; ++i) {
-            const auto next = static_cast<unsigned char>(bytes[pos + i]);
-            if ((next & 0xC0) != 0x80)
-                return false;
-            c = (c << 6) | (next & 0x3F);
-        }
-        const char32_t smallest = extra == 1 ? 0x80 : extra == 2 ? 0x800 : 0x10000;
-        if (c < smallest || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-            return false;
-        pos += 1 + extra;
-    }
-    return true;
-}
-
 // The first row: the program, a format version this program reads, a screen.
 std::optional<FileError> readHeader(RecordReader& reader, ScreenFile& file) {
     auto first = reader.next();
@@ -280,7 +248,7 @@ std::string describe(const FileError& error) {
         return "file too large (" + error.detail + " bytes, at most " + std::to_string(kMaxScreenFileBytes) +
                ")";
     case Kind::NotText:
-        return "not a text file";
+        return error.detail.empty() ? "not a text file" : error.detail;
     case Kind::NotScreenFile:
         return "not a fincalc screen file";
     case Kind::NewerVersion:
@@ -302,6 +270,45 @@ std::string describe(const FileError& error) {
         return "screen not shown";
     }
     return {};
+}
+
+bool isUtf8Text(std::string_view bytes) {
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const auto lead = static_cast<unsigned char>(bytes[pos]);
+        if (lead < 0x80) {
+            if (lead == 0)
+                return false;
+            ++pos;
+            continue;
+        }
+        // The shortest form only, no surrogates, nothing beyond U+10FFFF.
+        const std::size_t extra = lead >= 0xC2 && lead <= 0xDF   ? 1
+                                  : lead >= 0xE0 && lead <= 0xEF ? 2
+                                  : lead >= 0xF0 && lead <= 0xF4 ? 3
+                                                                 : 0;
+        if (extra == 0 || bytes.size() - pos <= extra)
+            return false;
+        char32_t c = lead & (0x3F >> extra);
+        for (std::size_t i = 1; i <= extra; ++i) {
+            const auto next = static_cast<unsigned char>(bytes[pos + i]);
+            if ((next & 0xC0) != 0x80)
+                return false;
+            c = (c << 6) | (next & 0x3F);
+        }
+        const char32_t smallest = extra == 1 ? 0x80 : extra == 2 ? 0x800 : 0x10000;
+        if (c < smallest || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+            return false;
+        pos += 1 + extra;
+    }
+    return true;
+}
+
+std::optional<FileError> checkText(const Screen& screen) {
+    if (std::all_of(screen.lines.begin(), screen.lines.end(), isUtf8Text) &&
+        std::all_of(screen.texts.begin(), screen.texts.end(),
+                    [](const auto& field) { return isUtf8Text(field.second); }))
+        return std::nullopt;
+    return FileError{FileError::Kind::NotText, "a field or an output line is not UTF-8 text"};
 }
 
 bool keepsEntries(const ScreenDesign& design) { return design.number() != kHome && !design.fields().empty(); }
@@ -359,7 +366,7 @@ std::variant<ScreenFile, FileError> readScreenFile(std::string_view bytes) {
         return FileError{FileError::Kind::TooLarge, std::to_string(bytes.size())};
     if (bytes.starts_with(kByteOrderMark)) // spreadsheet programs may save without it
         bytes.remove_prefix(kByteOrderMark.size());
-    if (!isText(bytes))
+    if (!isUtf8Text(bytes))
         return FileError{FileError::Kind::NotText};
     ScreenFile file;
     RecordReader reader(bytes);
@@ -446,6 +453,8 @@ std::optional<FileError> replaceFile(const std::filesystem::path& requested, con
 std::optional<FileError> saveScreen(const Screen& screen, const std::filesystem::path& path) {
     if (!keepsEntries(screen.design))
         return FileError{FileError::Kind::NoEntries};
+    if (auto error = checkText(screen))
+        return error;
     const std::string bytes = writeScreenFile(snapshot(screen));
     if (bytes.size() > kMaxScreenFileBytes)
         return FileError{FileError::Kind::TooLarge, std::to_string(bytes.size())};

@@ -36,7 +36,7 @@ struct FileError {
         CannotRead,    // detail: the system's reason
         CannotWrite,   // detail: the system's reason
         TooLarge,      // detail: the size in bytes
-        NotText,       // not UTF-8 text
+        NotText,       // not UTF-8 text; detail: which entry, when saving or exporting
         NotScreenFile, // not a file this program wrote
         NewerVersion,  // detail: the file's format version
         OtherScreen,   // detail: the file's screen ("Form63"), not the one it was to open into
@@ -68,6 +68,12 @@ struct ScreenFile {
     std::vector<std::string> lines{};
     bool operator==(const ScreenFile&) const = default;
 };
+
+// Well-formed UTF-8 without NUL characters: what a file is read as, and what a workbook holds.
+bool isUtf8Text(std::string_view bytes);
+// Whether a screen's entries and output lines can all be written as text (a console script may
+// have typed any bytes).
+std::optional<FileError> checkText(const Screen& screen);
 
 // Whether a screen has entries to save, open and export: every screen with fields but the home
 // screen, whose one field is its search box.

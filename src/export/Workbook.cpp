@@ -133,6 +133,8 @@ std::optional<std::string> writeWorkbook(const Screen& screen, const std::filesy
 std::optional<FileError> exportWorkbook(const Screen& screen, const std::filesystem::path& path) {
     if (!keepsEntries(screen.design))
         return FileError{FileError::Kind::NoEntries};
+    if (auto error = checkText(screen))
+        return error;
     return replaceFile(
         path, [&](const std::filesystem::path& temporary) { return writeWorkbook(screen, temporary); });
 }

@@ -41,7 +41,9 @@ QString refusalText(const FileError& error, const QString& path, int screen) {
     case Kind::TooLarge:
         return QStringLiteral("“%1”太大：%2 字节，最多 %3 字节。").arg(file, detail).arg(kMaxScreenFileBytes);
     case Kind::NotText:
-        return QStringLiteral("文件“%1”不是文本文件。").arg(file);
+        return error.detail.empty()
+                   ? QStringLiteral("文件“%1”不是文本文件。").arg(file)
+                   : QStringLiteral("有输入框或输出行含有无法写成文本的字符，没有写入“%1”。").arg(file);
     case Kind::NotScreenFile:
         return QStringLiteral("文件“%1”不是本程序保存的输入文件。").arg(file);
     case Kind::NewerVersion:

@@ -41,6 +41,7 @@ const std::vector<std::string> kAwkwardTexts = {
     "''@twice",
     "-5",
     "+=+",
+    "\x01\x1F\x7F control characters",
     "\"",
     ",",
     std::string(20000, '9'),
@@ -151,12 +152,8 @@ TEST(ScreenFile, WorksheetBoxesAreNamedByTheirLineAndColumn) {
         const char* field;
         const char* label;
     } cases[] = {
-        {"Text2", "货币资金 年初数"},
-        {"Text35", "货币资金 年末数"},
-        {"Text167", "货币资金"},
-        {"Text101", "短期借款 年末数"},
-        {"Text199", "年初数"},
-        {"Text1", "流动资产： 年初数"},
+        {"Text2", "货币资金 年初数"},   {"Text35", "货币资金 年末数"}, {"Text167", "货币资金"},
+        {"Text101", "短期借款 年末数"}, {"Text199", "年初数"},         {"Text1", "流动资产： 年初数"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(fieldLabel(*design, *design->find(c.field)), c.label) << c.field;
@@ -279,6 +276,18 @@ TEST(ScreenFile, AnInterruptedSaveLeavesTheEarlierFile) {
     shown.session.type(2, "Text1", std::string(kMaxScreenFileBytes, '7'));
     EXPECT_EQ(saveScreen(shown.screen(), path)->kind, FileError::Kind::TooLarge);
     EXPECT_EQ(readAll(path), earlier);
+}
+
+// Only a console script can type bytes that are not UTF-8, or a NUL: nothing unreadable is written.
+TEST(ScreenFile, EntriesThatAreNotTextAreNeitherSavedNorExported) {
+    const TempDir dir;
+    for (const std::string& text : {std::string("bad\xFFutf"), std::string("nul\0byte", 8)}) {
+        Shown shown(2);
+        shown.session.type(2, "Text2", text);
+        EXPECT_EQ(saveScreen(shown.screen(), dir / "a.csv")->kind, FileError::Kind::NotText);
+        EXPECT_EQ(exportWorkbook(shown.screen(), dir / "a.xlsx")->kind, FileError::Kind::NotText);
+        EXPECT_TRUE(dir.files().empty());
+    }
 }
 
 TEST(ScreenFile, SavingOverALinkReplacesTheFileItNames) {
