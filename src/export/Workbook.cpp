@@ -101,7 +101,7 @@ std::optional<std::string> writeWorkbook(const Screen& screen, const std::filesy
     lxw_workbook* book = workbook_new(path.c_str());
     if (!book)
         return "cannot start a workbook";
-    Sheet sheet(book, "Form" + std::to_string(design.number()));
+    Sheet sheet(book, screenName(design.number()));
 
     int gridColumns = 1;
     int gridRows = 0;
