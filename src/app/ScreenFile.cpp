@@ -319,10 +319,11 @@ std::string fieldLabel(const ScreenDesign& design, const Control& field) {
                                     [&](const Control& c) { return c.buddy == field.name; });
     if (buddy != controls.end())
         return buddy->text;
-    // A worksheet box: a declared text that is not a number names a line or a column.
+    // A worksheet box: a label, or a box whose declared text is not a number (an amount box may
+    // start with its line's number), names a line or a column.
     const auto names = [](const Control& c) {
-        return c.area == Area::Grid && c.kind != ControlKind::Button && !c.text.empty() &&
-               !ReadWholeNumber(c.text);
+        return c.area == Area::Grid && !c.text.empty() &&
+               (c.kind == ControlKind::Label || (c.kind == ControlKind::Field && !ReadWholeNumber(c.text)));
     };
     if (names(field))
         return field.text;           // a line's or a column's name box
