@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <random>
 #include <set>
 #include <system_error>
@@ -85,7 +84,6 @@ public:
     explicit RecordReader(std::string_view bytes) : bytes_(bytes) {}
 
     bool atEnd() const { return pos_ == bytes_.size(); }
-    int row() const { return row_; }
 
     // The next record, or the reason there is none.
     std::variant<Record, FileError> next() {
