@@ -12,41 +12,6 @@
 namespace fincalc::test {
 namespace {
 
-std::string prints(int screen, const std::vector<std::string>& lines) {
-    std::string events;
-    for (const std::string& line : lines)
-        events += "print\t" + form(screen) + "\t" + line + "\n";
-    return events;
-}
-
-// Fields TextFirst, TextFirst+1, ... holding the texts, in order.
-Inputs boxes(int first, std::vector<std::string> texts) {
-    Inputs inputs;
-    for (std::string& text : texts)
-        inputs.emplace_back("Text" + std::to_string(first++), std::move(text));
-    return inputs;
-}
-
-Inputs with(Inputs inputs, const Inputs& more) {
-    inputs.insert(inputs.end(), more.begin(), more.end());
-    return inputs;
-}
-
-std::string writes(int screen, const std::vector<std::pair<int, std::string>>& boxes) {
-    std::string events;
-    for (const auto& [box, text] : boxes)
-        events += "write\t" + form(screen) + ".Text" + std::to_string(box) + "\t" + text + "\n";
-    return events;
-}
-
-std::string clears(int screen, std::vector<std::pair<int, int>> ranges) {
-    std::vector<std::pair<int, std::string>> emptied;
-    for (const auto& [first, last] : ranges)
-        for (int k = first; k <= last; ++k)
-            emptied.emplace_back(k, "");
-    return writes(screen, emptied);
-}
-
 // ---- cost-volume-profit and target profit
 
 const std::string kUnitCost = "单位变动成本=总变动成本/年产量=";
@@ -56,7 +21,8 @@ const std::string kTargetVolume = "目标净利润销售量=（目标净利润/�
 const std::string kSafetyMargin = "安全边际量=目标净利润销售量-保本点销量=";
 
 // Vo, Vp, Y, Fo, Fp, N, T, I, p: a unit cost of 40 against a price of 100.
-const Inputs kProduct = boxes(1, {"30000", "10000", "1000", "20000", "5000", "15000", "0.25", "5000", "100"});
+const Inputs kProduct =
+    fields(1, {"30000", "10000", "1000", "20000", "5000", "15000", "0.25", "5000", "100"});
 
 Inputs product(const Inputs& changes) { return with(kProduct, changes); }
 
@@ -101,11 +67,11 @@ TEST(CostVolumeTest, BreakEvenOfOneProduct) {
 TEST(CostVolumeTest, SensitivityCoefficientForAnyFactorChange) {
     const std::string k = "敏感系数=利润变动百分比/因素变动百分比=";
     expectLines({
-        {"factor rises", 124, boxes(1, {"0.3", "0.1"}), "Command2", {k + "3"}},
-        {"profit falls", 124, boxes(1, {"-0.2", "0.1"}), "Command2", {k + "-2"}},
-        {"factor falls", 124, boxes(1, {"0.2", "-0.1"}), "Command2", {k + "-2"}},
-        {"both fall", 124, boxes(1, {"-0.2", "-0.1"}), "Command2", {k + "2"}},
-        {"factor unchanged", 124, boxes(1, {"0.2", "0"}), "Command2", {k}},
+        {"factor rises", 124, fields(1, {"0.3", "0.1"}), "Command2", {k + "3"}},
+        {"profit falls", 124, fields(1, {"-0.2", "0.1"}), "Command2", {k + "-2"}},
+        {"factor falls", 124, fields(1, {"0.2", "-0.1"}), "Command2", {k + "-2"}},
+        {"both fall", 124, fields(1, {"-0.2", "-0.1"}), "Command2", {k + "2"}},
+        {"factor unchanged", 124, fields(1, {"0.2", "0"}), "Command2", {k}},
         {"nothing typed", 124, {}, "Command2", {k}},
     });
 }
@@ -131,7 +97,7 @@ std::vector<std::string> lines(const std::vector<std::string>& texts,
 // The product mix by column (price, volume, unit variable cost) and the fixed cost.
 Inputs mix(std::vector<std::string> a, std::vector<std::string> b, std::vector<std::string> c,
            std::string F) {
-    Inputs inputs = boxes(1, {a[0], a[1], a[2], b[0], b[1], b[2], c[0], c[1], c[2]});
+    Inputs inputs = fields(1, {a[0], a[1], a[2], b[0], b[1], b[2], c[0], c[1], c[2]});
     inputs.emplace_back("Text17", std::move(F));
     return inputs;
 }
@@ -189,43 +155,43 @@ TEST(CostVolumeTest, TargetProfit) {
     const std::string sales = "实现目标利润的销售额=实现目标利润的销售量*单价=";
     const std::string byPrice = "实现目标利润的销售量=（目标利润+固定成本）/（单价-单位变动成本）=";
     // F, N, T, I, m, p: a pre-tax target of 1000 and interest of 200 over a margin of 10.
-    const Inputs afterTax = boxes(1, {"800", "750", "0.25", "200", "10", "25"});
+    const Inputs afterTax = fields(1, {"800", "750", "0.25", "200", "10", "25"});
     const Inputs noMargin = with(afterTax, {{"Text5", "0"}});
-    const Inputs priceAtCost = boxes(1, {"25", "25", "1000", "1000"});
+    const Inputs priceAtCost = fields(1, {"25", "25", "1000", "1000"});
     expectLines({
         {"profit",
          128,
-         boxes(1, {"10", "6", "100", "300"}),
+         fields(1, {"10", "6", "100", "300"}),
          "Command1",
          {"利润=（单价-单位变动成本）*销售量-固定成本=100"}},
         {"loss",
          128,
-         boxes(1, {"10", "12", "100", "300"}),
+         fields(1, {"10", "12", "100", "300"}),
          "Command1",
          {"利润=（单价-单位变动成本）*销售量-固定成本=-500"}},
         {"target profit volume",
          129,
-         boxes(1, {"900", "100", "4"}),
+         fields(1, {"900", "100", "4"}),
          "Command1",
          {"目标利润销售量=（固定成本+目标利润）/单位边际贡献=250"}},
         {"no unit margin",
          129,
-         boxes(1, {"900", "100", "-4"}),
+         fields(1, {"900", "100", "-4"}),
          "Command1",
          {"目标利润销售量=（固定成本+目标利润）/单位边际贡献="}},
         {"pre-tax target",
          130,
-         boxes(1, {"750", "0.25", "100"}),
+         fields(1, {"750", "0.25", "100"}),
          "Command1",
          {"目标利润=税后利润/（1-税率）+利息=税前利润+利息=1100"}},
         {"target sales: the line names no divisor",
          131,
-         boxes(1, {"900", "100", "0.4"}),
+         fields(1, {"900", "100", "0.4"}),
          "Command1",
          {"目标利润销售额=（固定成本+目标利润）2500"}},
         {"target sales without a ratio",
          131,
-         boxes(1, {"900", "100", "0"}),
+         fields(1, {"900", "100", "0"}),
          "Command1",
          {"目标利润销售额=（固定成本+目标利润）"}},
         {"after-tax target volume", 132, afterTax, "Command4", {volume + "200"}},
@@ -233,11 +199,11 @@ TEST(CostVolumeTest, TargetProfit) {
         {"no margin: no volume", 132, noMargin, "Command4", {volume}},
         {"no margin: sales 0", 132, noMargin, "Command1", {sales + "0"}},
         {"no margin, tax rate 1: sales 0", 132, with(noMargin, {{"Text3", "1"}}), "Command1", {sales + "0"}},
-        {"volume by price", 133, boxes(1, {"25", "15", "1000", "1000"}), "Command4", {byPrice + "200"}},
-        {"sales by price", 133, boxes(1, {"25", "15", "1000", "1000"}), "Command1", {sales + "5000"}},
+        {"volume by price", 133, fields(1, {"25", "15", "1000", "1000"}), "Command4", {byPrice + "200"}},
+        {"sales by price", 133, fields(1, {"25", "15", "1000", "1000"}), "Command1", {sales + "5000"}},
         {"price at cost: no volume", 133, priceAtCost, "Command4", {byPrice}},
         {"price at cost: sales 0", 133, priceAtCost, "Command1", {sales + "0"}},
-        {"tax rate 1", 130, boxes(1, {"750", "1", "100"}), "Command1", {}, "division-by-zero"},
+        {"tax rate 1", 130, fields(1, {"750", "1", "100"}), "Command1", {}, "division-by-zero"},
         {"tax rate 1, volume", 132, with(afterTax, {{"Text3", "1"}}), "Command4", {}, "division-by-zero"},
         {"tax rate 1, sales", 132, with(afterTax, {{"Text3", "1"}}), "Command1", {}, "division-by-zero"},
         {"tax rate 1 and no target",
@@ -246,7 +212,7 @@ TEST(CostVolumeTest, TargetProfit) {
          "Command4",
          {},
          "invalid-operation"},
-        {"profit beyond range", 128, boxes(1, {"1e200", "", "1e200", ""}), "Command1", {}, "overflow"},
+        {"profit beyond range", 128, fields(1, {"1e200", "", "1e200", ""}), "Command1", {}, "overflow"},
     });
 }
 
@@ -268,7 +234,7 @@ TEST(CostVolumeTest, CostStandardSheetWritesStandardCostsThenPrintsLabourVarianc
     const struct {
         const char* what;
         Inputs inputs;
-        std::vector<std::pair<int, std::string>> standardCosts; // Text11 to Text14, in order
+        Boxes standardCosts; // Text11 to Text14, in order
         std::vector<std::string> lines;
     } cases[] = {
         {"worked values",
@@ -335,7 +301,7 @@ TEST(CostVolumeTest, MaterialAndLabourVariances) {
     const std::string materials = "单位直接材料标准成本=∑各价格标准*各用量标准=";
     // Prices 2, 3, 4 and quantities 5, 6, 7 of materials X, Y and Z; then h, w, Q, H, Cl.
     const Inputs worked =
-        with(boxes(1, {"2", "5", "3", "6", "4", "7"}), boxes(13, {"2", "8", "1000", "2100", "17850"}));
+        fields(1, {"2", "5", "3", "6", "4", "7"}) + fields(13, {"2", "8", "1000", "2100", "17850"});
     const std::vector<std::string> material = {
         "直接材料成本差异=直接材料实际成本-实际产量*直接材料标准成本=",
         "直接材料数量差异=（实际用料-标准用料）*材料标准单价=",
@@ -345,7 +311,7 @@ TEST(CostVolumeTest, MaterialAndLabourVariances) {
                                                  "直接人工单位标准成本=直接人工标准成本/实际产量="};
     // m, pm, Q, M, Cm; Cl, actual hours, Ve, Vr.
     const Inputs single =
-        with(boxes(1, {"3", "5", "100", "320", "1700"}), boxes(6, {"4250", "999", "150", "100"}));
+        fields(1, {"3", "5", "100", "320", "1700"}) + fields(6, {"4250", "999", "150", "100"});
     expectLines({
         {"several materials and labour",
          135,
@@ -374,7 +340,7 @@ TEST(CostVolumeTest, MaterialAndLabourVariances) {
 TEST(CostVolumeTest, OverheadRatesAndVariances) {
     const std::string spending = "耗费差异=实际固定制造费用-预算固定制造费用=";
     // r, h, Qb, Q, H, A.
-    const Inputs fixed = boxes(1, {"2", "3", "1000", "900", "2800", "6100"});
+    const Inputs fixed = fields(1, {"2", "3", "1000", "900", "2800", "6100"});
     const std::vector<std::string> variable = {
         "变动制造费用标准分配率=月标准变动制造费用总额/月标准总工时=",
         "变动制造费用实际分配率=实际发生变动制造费用/实际耗用总工时=",
@@ -382,7 +348,7 @@ TEST(CostVolumeTest, OverheadRatesAndVariances) {
         "变动制造费用效率差异=（实际耗用总工时-标准耗用总工时）*变动制造费用标准分配率=",
         "变动制造费用耗费差异=实际耗费总工时*（变动制造费用实际分配率-变动制造费用标准分配率）="};
     // Hs, Bs, h, Q, H, A: a standard rate of 2 and an actual rate of 2.1.
-    const Inputs overhead = boxes(1, {"5000", "10000", "2", "2400", "5000", "10500"});
+    const Inputs overhead = fields(1, {"5000", "10000", "2", "2400", "5000", "10500"});
     const Inputs noStandardHours = with(overhead, {{"Text1", "0"}});
     const std::string saving = "预算成本节约额=（预算单位成本-实际单位成本）*实际产量=";
     const std::string savingRate = "预算成本节约率=预算成本节约额/（预算单位成本*实际产量）=";
@@ -391,22 +357,22 @@ TEST(CostVolumeTest, OverheadRatesAndVariances) {
     expectLines({
         {"actual rate",
          137,
-         boxes(1, {"6100", "2800"}),
+         fields(1, {"6100", "2800"}),
          "Command1",
          {"实际分配率=固定制造费用实际数/实际工时=2.17857142857143"}},
         {"no actual hours",
          137,
-         boxes(1, {"6100", "0"}),
+         fields(1, {"6100", "0"}),
          "Command1",
          {"实际分配率=固定制造费用实际数/实际工时="}},
         {"standard rate",
          138,
-         boxes(1, {"6000", "3000"}),
+         fields(1, {"6000", "3000"}),
          "Command1",
          {"标准分配率=固定制造费用预算数/预算产量的标准工时=2"}},
         {"no budgeted hours",
          138,
-         boxes(1, {"6000", "-3000"}),
+         fields(1, {"6000", "-3000"}),
          "Command1",
          {"标准分配率=固定制造费用预算数/预算产量的标准工时="}},
         {"fixed overhead cost variance",
@@ -427,11 +393,11 @@ TEST(CostVolumeTest, OverheadRatesAndVariances) {
           "效率差异=用工时间*固定制造费用标准分配率-标准固定制造费用=200"}},
         {"fixed overhead budget",
          140,
-         boxes(1, {"1000", "3", "2"}),
+         fields(1, {"1000", "3", "2"}),
          "Command1",
          {"固定制造费用预算数=预算产量*工时标准*标准分配率=6000"}},
-        {"rate from capacity", 141, boxes(1, {"6000", "3", "1000"}), "Command1", {capacityRate + "2"}},
-        {"no capacity", 141, boxes(1, {"6000", "3", "0"}), "Command1", {capacityRate}},
+        {"rate from capacity", 141, fields(1, {"6000", "3", "1000"}), "Command1", {capacityRate + "2"}},
+        {"no capacity", 141, fields(1, {"6000", "3", "0"}), "Command1", {capacityRate}},
         {"variable standard rate", 142, overhead, "Command1", {variable[0] + "2"}},
         {"variable actual rate", 142, overhead, "Command2", {variable[1] + "2.1"}},
         {"variable cost variance", 142, overhead, "Command3", {variable[2] + "900"}},
@@ -449,10 +415,10 @@ TEST(CostVolumeTest, OverheadRatesAndVariances) {
          with(overhead, {{"Text5", ""}}),
          "Command5",
          {variable[4] + "0"}},
-        {"budget cost saving", 143, boxes(2, {"50", "100", "45"}), "Command2", {saving + "500"}},
-        {"saving rate", 143, boxes(2, {"50", "100", "45"}), "Command3", {savingRate + "0.1"}},
-        {"no output: saving 0", 143, boxes(2, {"50", "0", "45"}), "Command2", {saving + "0"}},
-        {"no output: no saving rate", 143, boxes(2, {"50", "0", "45"}), "Command3", {savingRate}},
+        {"budget cost saving", 143, fields(2, {"50", "100", "45"}), "Command2", {saving + "500"}},
+        {"saving rate", 143, fields(2, {"50", "100", "45"}), "Command3", {savingRate + "0.1"}},
+        {"no output: saving 0", 143, fields(2, {"50", "0", "45"}), "Command2", {saving + "0"}},
+        {"no output: no saving rate", 143, fields(2, {"50", "0", "45"}), "Command3", {savingRate}},
     });
 }
 
@@ -477,7 +443,7 @@ std::string overheads(const std::string& a, const std::string& b) {
 // other row 0.
 std::string totalsThenRates(const std::vector<std::pair<int, std::string>>& totals,
                             const std::vector<std::pair<int, std::string>>& rates) {
-    std::vector<std::pair<int, std::string>> boxes;
+    Boxes boxes;
     for (int offset : {21, 28})
         for (int i = 1; i <= 7; ++i) {
             const auto& given = offset == 21 ? totals : rates;

@@ -14,15 +14,6 @@ namespace {
 
 using namespace fincalc::test;
 
-// The texts typed into Text1, Text2, ... in order.
-Inputs fields(std::initializer_list<const char*> texts) {
-    Inputs inputs;
-    int k = 1;
-    for (const char* text : texts)
-        inputs.emplace_back("Text" + std::to_string(k++), text);
-    return inputs;
-}
-
 const std::string kOperating = "经营杠杆系数=基期边际贡献/基期息税前利润=";
 const std::string kFinancial = "财务杠杆系数=基期息税前利润/（基期息税前利润-基期利息）=";
 const std::string kByRates = "财务杠杆系数=普通股收益变动率/息税前利润变动率=";
