@@ -24,6 +24,8 @@
 #include <QTranslator>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace fincalc::gui {
 
 namespace {
