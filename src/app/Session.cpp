@@ -119,7 +119,7 @@ bool Session::visible(int screen) const {
     return s && s->visible;
 }
 
-void Session::run(int screen, const Handler& handler) {
+void Session::run(int screen, const Handler& handler, std::string_view control) {
     if (running_ || ended_ || !handler)
         return; // one handler at a time: a click during a message box waits for nothing
     running_ = true;
@@ -127,7 +127,7 @@ void Session::run(int screen, const Handler& handler) {
     try {
         handler(ctx);
     } catch (const ArithmeticFault& fault) {
-        emit({.kind = Event::Kind::Fault, .screen = screen, .fault = fault.kind()});
+        emit({.kind = Event::Kind::Fault, .screen = screen, .control = std::string(control), .fault = fault.kind()});
     } catch (...) {
         running_ = false;
         throw;
@@ -160,7 +160,7 @@ bool Session::click(int screen, std::string_view control) {
     const Control* c = s->design.find(control);
     if (!c)
         return false;
-    run(screen, c->onClick);
+    run(screen, c->onClick, c->name);
     return true;
 }
 

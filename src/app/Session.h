@@ -17,7 +17,7 @@ struct Event {
     enum class Kind { Show, Hide, Print, Clear, Write, Message, Fault, End };
     Kind kind;
     int screen = 0;
-    std::string control{}; // the field, for Write
+    std::string control{}; // the field, for Write; the clicked control, for Fault ("" for a menu item)
     std::string text{};    // the line, the field's new text, or the message
     FaultKind fault = FaultKind::InvalidOperation;
 };
@@ -113,7 +113,7 @@ private:
     void emit(Event event);
     void show(int screen);
     void hide(int screen);
-    void run(int screen, const Handler& handler);
+    void run(int screen, const Handler& handler, std::string_view control = {});
     void end();
 
     ScreenCatalogue catalogue_;
