@@ -83,9 +83,18 @@ TEST(OutputArea, KeepsItsLinesAcrossHideAndShowUntilCleared) {
 }
 
 TEST_F(ProbeSession, PrintsTheFiveLineLayouts) {
+    recorder.events.clear();
     ASSERT_TRUE(session.click(1, "Command2"));
     EXPECT_EQ(home->lines, (std::vector<std::string>{"text+value=2.5", "text alone", "text+number=3",
                                                      "a=1 b=2.5", "a=!", ""}));
+    // Each print event says where its number items stand, so a front end can set them apart.
+    std::vector<std::vector<std::string>> numbers;
+    for (const Event& e : recorder.events) {
+        auto& items = numbers.emplace_back();
+        for (const Span& span : e.numbers)
+            items.push_back(e.text.substr(span.first, span.last - span.first));
+    }
+    EXPECT_EQ(numbers, (std::vector<std::vector<std::string>>{{"2.5"}, {}, {"3"}, {"1", "2.5"}, {}, {}}));
 }
 
 TEST_F(ProbeSession, AFaultStopsTheHandlerAndKeepsEverythingElse) {
@@ -211,4 +220,20 @@ TEST(Declarations, NameBoxesAreTheBoxesNoHandlerReadsAsANumber) {
             continue;
         EXPECT_EQ(design->find(c.box)->nameBox, c.named) << "Form" << c.screen << '.' << c.box;
     }
+}
+
+// A shown screen says which screen's handler showed it, for a front end to place it beside.
+TEST(Navigation, AShowNamesTheScreenThatOpenedIt) {
+    Session session;
+    Recorder recorder;
+    session.addObserver(&recorder);
+    session.start();
+    session.pickMenu("利率");
+    session.open(32);
+    session.close(32);
+    std::vector<std::pair<int, int>> shows; // screen, opener
+    for (const Event& e : recorder.events)
+        if (e.kind == Event::Kind::Show)
+            shows.emplace_back(e.screen, e.opener);
+    EXPECT_EQ(shows, (std::vector<std::pair<int, int>>{{1, 0}, {32, 1}, {32, 0}, {1, 32}}));
 }
