@@ -6,6 +6,9 @@
 #include "app/Session.h"
 #endif
 
+#include "gui/DataEntry.h"
+#include "gui/Windows.h"
+
 #include <QFont>
 #include <QString>
 #include <QWidget>
@@ -64,6 +67,8 @@ public:
     const QFont& headingFont() const { return headingFont_; }
     static QString title();
 
+    DataEntry& dataEntry() { return dataEntry_; }
+
 protected:
     // A modal message box; tests replace it so nothing waits for a user.
     virtual void showMessageBox(const QString& text, bool fault);
@@ -72,6 +77,8 @@ private:
     Session& session_;
     std::array<ScreenWidget*, kScreenCount + 1> widgets_{};
     QFont headingFont_;
+    DataEntry dataEntry_;
+    WindowKeeper windows_;
 };
 
 // Application-wide set-up: the CJK default font and Qt's Chinese translations.

@@ -32,7 +32,8 @@ bool isKeyword(std::string_view text);
 
 // What to suggest for a text that is no keyword.
 struct SearchHint {
-    // The keyword the text is once its leading and trailing blanks go; empty when there is none.
+    // The keyword the text is once its leading and trailing blanks go (a view into the text);
+    // empty when there is none.
     std::string_view trimmed;
     // Up to `count` keywords nearest to the text by edit distance, nearest first, none further
     // than half the text's length: the keywords a slip of the keyboard most likely meant.
