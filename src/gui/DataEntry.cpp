@@ -2,9 +2,11 @@
 
 #include "app/Number.h"
 
+#include <QHash>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPalette>
+#include <QScrollArea>
 #include <QVariant>
 
 #include <algorithm>
@@ -61,9 +63,13 @@ std::vector<const Control*> readingOrder(const ScreenDesign& design) {
 } // namespace
 
 void DataEntry::prepare(QWidget& window, const ScreenDesign& design, bool keywords) {
+    QHash<QString, QWidget*> widgets; // by name, found in one pass over a sheet of hundreds
+    for (QWidget* w : window.findChildren<QWidget*>())
+        if (!w->objectName().isEmpty())
+            widgets.insert(w->objectName(), w);
     std::vector<QWidget*> chain;
     const auto add = [&](const Control& c) {
-        if (QWidget* w = window.findChild<QWidget*>(QString::fromStdString(c.name)))
+        if (QWidget* w = widgets.value(QString::fromStdString(c.name)))
             chain.push_back(w);
     };
     for (const Control* c : readingOrder(design))
@@ -79,7 +85,7 @@ void DataEntry::prepare(QWidget& window, const ScreenDesign& design, bool keywor
     for (const Control& c : design.controls()) {
         if (c.kind != ControlKind::Field)
             continue;
-        auto* box = window.findChild<QLineEdit*>(QString::fromStdString(c.name));
+        auto* box = qobject_cast<QLineEdit*>(widgets.value(QString::fromStdString(c.name)));
         if (c.nameBox) {
             box->setFocusPolicy(Qt::ClickFocus); // editable by click, out of the Tab chain
             continue;
@@ -141,6 +147,10 @@ bool DataEntry::eventFilter(QObject* watched, QEvent* event) {
             for (QWidget* next = focus->nextInFocusChain(); next != focus; next = next->nextInFocusChain())
                 if (isFigureBox(next) && next->isEnabled() && next->isVisibleTo(window)) {
                     next->setFocus(Qt::TabFocusReason);
+                    // On a scrolling sheet, the box comes into view as it does by Tab.
+                    for (QWidget* up = next->parentWidget(); up != window; up = up->parentWidget())
+                        if (auto* area = qobject_cast<QScrollArea*>(up))
+                            area->ensureWidgetVisible(next);
                     return true;
                 }
         }

@@ -36,6 +36,10 @@ QRect availableNear(const QWidget* near) {
 // only when it must: a move places the frame's corner, while a restored place is the inside's.
 void fitInto(QWidget& window, const QRect& area, const QMargins& frame) {
     const QSize room = area.size().shrunkBy(frame);
+    // A minimum wider than the screen (the home screen's menu bar at a large scale) gives way;
+    // the menu bar then folds its last items behind its arrow.
+    if (const QSize minimum = window.minimumSize().boundedTo(room); minimum != window.minimumSize())
+        window.setMinimumSize(minimum);
     const QSize size = window.size().boundedTo(room).expandedTo(window.minimumSizeHint().boundedTo(room));
     if (size != window.size())
         window.resize(size);
