@@ -31,7 +31,7 @@ struct Control {
     // A field holding a heading or a row's name: editable, clickable, but no handler reads it as
     // a number, so the front end keeps it out of data entry (the Tab chain, the first focus).
     bool nameBox = false;
-    Handler onClick{};    // empty: clicking does nothing
+    Handler onClick{}; // empty: clicking does nothing
 };
 
 struct MenuItem {

@@ -29,8 +29,10 @@ void Ctx::printLine(PrintedLine line) {
     if (session_.ended_)
         return;
     session_.catalogue_.created(screen_)->lines.push_back(line.text);
-    session_.emit(
-        {.kind = Event::Kind::Print, .screen = screen_, .text = std::move(line.text), .numbers = std::move(line.numbers)});
+    session_.emit({.kind = Event::Kind::Print,
+                   .screen = screen_,
+                   .text = std::move(line.text),
+                   .numbers = std::move(line.numbers)});
 }
 
 void Ctx::write(std::string_view field, const Value& value) {
@@ -128,7 +130,10 @@ void Session::run(int screen, const Handler& handler, std::string_view control) 
     try {
         handler(ctx);
     } catch (const ArithmeticFault& fault) {
-        emit({.kind = Event::Kind::Fault, .screen = screen, .control = std::string(control), .fault = fault.kind()});
+        emit({.kind = Event::Kind::Fault,
+              .screen = screen,
+              .control = std::string(control),
+              .fault = fault.kind()});
     } catch (...) {
         running_ = false;
         throw;

@@ -18,8 +18,6 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QStringList>
 #include <QStringListModel>
 #include <QTimer>

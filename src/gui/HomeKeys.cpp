@@ -43,11 +43,14 @@ void addSearchHint(QLineEdit* box, QPushButton* search) {
     hint->setWordWrap(true);
     hint->setTextInteractionFlags(Qt::TextSelectableByMouse);
     hint->hide();
-    // Under the search box, across the grid.
-    auto* grid = box->parentWidget()->findChild<QGridLayout*>();
-    int row = 0, col = 0, rowSpan = 0, colSpan = 0;
-    grid->getItemPosition(grid->indexOf(box), &row, &col, &rowSpan, &colSpan);
-    grid->addWidget(hint, row + rowSpan, 0, 1, -1);
+    // Under the search box, across its grid.
+    for (QGridLayout* grid : box->parentWidget()->findChildren<QGridLayout*>()) {
+        if (const int index = grid->indexOf(box); index >= 0) {
+            int row = 0, col = 0, rowSpan = 0, colSpan = 0;
+            grid->getItemPosition(index, &row, &col, &rowSpan, &colSpan);
+            grid->addWidget(hint, row + rowSpan, 0, 1, -1);
+        }
+    }
 
     // After the search has run: a miss is a text that no keyword is.
     const auto searched = [box, hint] {

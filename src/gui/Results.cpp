@@ -52,7 +52,7 @@ void clearLines(QPlainTextEdit* output) {
 QString faultText(const ScreenDesign& design, const Event& fault) {
     const char* what = fault.fault == FaultKind::DivisionByZero ? "除数为零"
                        : fault.fault == FaultKind::Overflow     ? "结果超出了数值范围"
-                                                                : "运算无意义（如 0/0、负数开平方）";
+                                                            : "运算无意义（如 0/0、负数开平方）";
     const Control* pressed = design.find(fault.control);
     const QString where = pressed && !pressed->text.empty()
                               ? QStringLiteral("「%1」（Form%2）").arg(q(pressed->text)).arg(fault.screen)

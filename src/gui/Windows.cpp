@@ -44,8 +44,9 @@ void fitInto(QWidget& window, const QRect& area, const QMargins& frame) {
     if (size != window.size())
         window.resize(size);
     const QRect outer(window.pos(), size.grownBy(frame)); // a window's pos() is its frame's corner
-    const QPoint fitted(std::clamp(outer.left(), area.left(), std::max(area.left(), area.right() - outer.width() + 1)),
-                        std::clamp(outer.top(), area.top(), std::max(area.top(), area.bottom() - outer.height() + 1)));
+    const QPoint fitted(
+        std::clamp(outer.left(), area.left(), std::max(area.left(), area.right() - outer.width() + 1)),
+        std::clamp(outer.top(), area.top(), std::max(area.top(), area.bottom() - outer.height() + 1)));
     if (fitted != outer.topLeft())
         window.move(fitted);
 }
@@ -75,7 +76,8 @@ QScrollArea* makeSheetArea(QWidget* sheet) {
     return area;
 }
 
-WindowKeeper::WindowKeeper() : settings_(QSettings::UserScope, QStringLiteral("fincalc"), QStringLiteral("fincalc")) {}
+WindowKeeper::WindowKeeper()
+    : settings_(QSettings::UserScope, QStringLiteral("fincalc"), QStringLiteral("fincalc")) {}
 
 void WindowKeeper::place(QWidget& window, const QWidget* opener) {
     const bool openerShown = opener && opener->isVisible();

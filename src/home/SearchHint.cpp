@@ -78,9 +78,9 @@ SearchHint searchHint(std::string_view text, std::size_t count) {
     };
     std::vector<Candidate> candidates;
     for (const SearchEntry& row : searchTable()) {
-        if (row.keyword == trimmed || std::any_of(candidates.begin(), candidates.end(), [&](const Candidate& c) {
-                return c.keyword == row.keyword;
-            }))
+        if (row.keyword == trimmed ||
+            std::any_of(candidates.begin(), candidates.end(),
+                        [&](const Candidate& c) { return c.keyword == row.keyword; }))
             continue;
         const std::size_t distance = editDistance(wanted, codePoints(row.keyword));
         if (distance <= furthest)

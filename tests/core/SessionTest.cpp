@@ -198,8 +198,13 @@ TEST(Declarations, NameBoxesAreTheBoxesNoHandlerReadsAsANumber) {
                                     .box("Text5", 0, 4, "8%")
                                     .nameBox("Text6", 1, 0, "1")
                                     .field("Text7", "x=");
-    for (const auto& [name, named] : {std::pair{"Text1", true}, {"Text2", true}, {"Text3", false},
-                                      {"Text4", false}, {"Text5", false}, {"Text6", true}, {"Text7", false}})
+    for (const auto& [name, named] : {std::pair{"Text1", true},
+                                      {"Text2", true},
+                                      {"Text3", false},
+                                      {"Text4", false},
+                                      {"Text5", false},
+                                      {"Text6", true},
+                                      {"Text7", false}})
         EXPECT_EQ(design.find(name)->nameBox, named) << name;
 
     const struct {

@@ -79,11 +79,14 @@ private slots:
         QTest::addColumn<QStringList>("round");
         // Across then down: the three states, the three assets, then the two rates.
         QTest::newRow("Form17") << 17
-                                << names("Text", {1, 4, 2, 5, 3, 6, 13, 16, 27, 14, 17, 28, 15, 18, 29, 25, 26}) +
+                                << names("Text",
+                                         {1, 4, 2, 5, 3, 6, 13, 16, 27, 14, 17, 28, 15, 18, 29, 25, 26}) +
                                        names("Command", {1, 2, 3, 4, 5, 6});
-        QTest::newRow("Form11") << 11 << names("Text", {1, 4, 7, 10, 2, 5, 8, 11, 3, 6, 9, 12}) +
-                                             names("Command", {1, 6, 2, 3, 4, 5});
+        QTest::newRow("Form11") << 11
+                                << names("Text", {1, 4, 7, 10, 2, 5, 8, 11, 3, 6, 9, 12}) +
+                                       names("Command", {1, 6, 2, 3, 4, 5});
         QTest::newRow("Form2") << 2 << names("Text", {1, 2, 3, 4}) + names("Command", {1, 2, 3, 4});
+        QTest::newRow("Form1") << 1 << names("Text", {1}) + names("Command", {1, 4, 3, 2});
     }
     void tabFollowsTheTableAndSkipsNameBoxes() {
         QFETCH(int, screen);
@@ -107,7 +110,8 @@ private slots:
         for (const Control& c : session->screen(62)->design.controls())
             if (c.nameBox)
                 QVERIFY2(!round.contains(QString::fromStdString(c.name)), c.name.c_str());
-        QCOMPARE(round.filter(QRegularExpression(QStringLiteral("^Text"))).size(), 132); // two amounts, 66 lines
+        QCOMPARE(round.filter(QRegularExpression(QStringLiteral("^Text"))).size(),
+                 132);                       // two amounts, 66 lines
         QVERIFY(!round.contains(QString())); // nothing nameless, such as the sheet's scrolling area
         QCOMPARE(round.last(), QStringLiteral("Output"));
         // Name boxes are still editable by click.
@@ -141,14 +145,15 @@ private slots:
         };
         QCOMPARE(enterFrom("Text1"), QStringLiteral("Text4"));
         QCOMPARE(enterFrom("Text6"), QStringLiteral("Text13")); // over the heading row
-        QCOMPARE(enterFrom("Text26"), QStringLiteral("Text1"));  // round again, past the buttons
+        QCOMPARE(enterFrom("Text26"), QStringLiteral("Text1")); // round again, past the buttons
         QCOMPARE(control<QPlainTextEdit>(17, "Output")->toPlainText(), QString());
         QVERIFY(gui->messages.isEmpty());
 
         auto* compute = control<QPushButton>(17, "Command1");
         compute->setFocus();
         QTest::keyClick(compute, Qt::Key_Return);
-        QCOMPARE(control<QPlainTextEdit>(17, "Output")->toPlainText(), QStringLiteral("该资产的预期收益率=0"));
+        QCOMPARE(control<QPlainTextEdit>(17, "Output")->toPlainText(),
+                 QStringLiteral("该资产的预期收益率=0"));
         QVERIFY(!compute->isDefault() || compute->hasFocus()); // drawn as default only while focused
     }
 
@@ -157,15 +162,24 @@ private slots:
     void aFieldThatIsNotWhollyANumberIsMarked_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("note");
-        QTest::newRow("letters") << "abc" << "不是数字，按 0 计算";
-        QTest::newRow("comma") << "1,5" << "不全是数字，读作 1";
-        QTest::newRow("unit") << "12元" << "不全是数字，读作 12";
-        QTest::newRow("blank inside") << "8 %" << "不全是数字，读作 8";
-        QTest::newRow("too large") << "1e999" << "数值超出范围，计算时会报错";
-        QTest::newRow("groups") << "1,000" << "";
-        QTest::newRow("percent") << "８％" << "";
-        QTest::newRow("blanks around") << " 42 " << "";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("letters") << "abc"
+                                 << "不是数字，按 0 计算";
+        QTest::newRow("comma") << "1,5"
+                               << "不全是数字，读作 1";
+        QTest::newRow("unit") << "12元"
+                              << "不全是数字，读作 12";
+        QTest::newRow("blank inside") << "8 %"
+                                      << "不全是数字，读作 8";
+        QTest::newRow("too large") << "1e999"
+                                   << "数值超出范围，计算时会报错";
+        QTest::newRow("groups") << "1,000"
+                                << "";
+        QTest::newRow("percent") << "８％"
+                                 << "";
+        QTest::newRow("blanks around") << " 42 "
+                                       << "";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void aFieldThatIsNotWhollyANumberIsMarked() {
         QFETCH(QString, text);
@@ -222,9 +236,12 @@ private slots:
     void aSearchMissSaysSoBesideTheBox_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("hint");
-        QTest::newRow("blanks") << " 营业周期 " << "去掉空格后可找到：营业周期";
-        QTest::newRow("a slip") << "营业周" << "没有找到“营业周”。相近的有：营业周期";
-        QTest::newRow("nothing near") << "xyz" << "没有找到“xyz”。可从菜单按类别查找。";
+        QTest::newRow("blanks") << " 营业周期 "
+                                << "去掉空格后可找到：营业周期";
+        QTest::newRow("a slip") << "营业周"
+                                << "没有找到“营业周”。相近的有：营业周期";
+        QTest::newRow("nothing near") << "xyz"
+                                      << "没有找到“xyz”。可从菜单按类别查找。";
     }
     void aSearchMissSaysSoBesideTheBox() {
         QFETCH(QString, text);
@@ -273,7 +290,7 @@ private slots:
         w->setGeometry(chosen);
         const QRect kept = w->geometry();
         QTest::mouseClick(control<QPushButton>(2, "Command4"), Qt::LeftButton); // 退出
-        QCoreApplication::processEvents();                                       // the window is given back
+        QCoreApplication::processEvents();                                      // the window is given back
         QVERIFY(!w->testAttribute(Qt::WA_WState_Created));
         open(2);
         QCOMPARE(w->geometry(), kept);

@@ -138,8 +138,8 @@ private slots:
         QTest::keyClicks(control<QLineEdit>(3, "Text5"), QStringLiteral("3"));
         QTest::mouseClick(control<QPushButton>(3, "Command1"), Qt::LeftButton); // rate empty: 0/0
         QCOMPARE(gui->messages.size(), 1);
-        QCOMPARE(gui->messages.first(),
-                 QStringLiteral("fault: 「求终值F」（Form3）无法计算：运算无意义（如 0/0、负数开平方）。已输入的数据都保留着。"));
+        QCOMPARE(gui->messages.first(), QStringLiteral("fault: 「求终值F」（Form3）无法计算：运算无意义（如 "
+                                                       "0/0、负数开平方）。已输入的数据都保留着。"));
         QVERIFY(control<QPlainTextEdit>(3, "Output")->toPlainText().isEmpty());
         QVERIFY(screen(3)->isVisible());
         QCOMPARE(control<QLineEdit>(3, "Text5")->text(), QStringLiteral("3"));
