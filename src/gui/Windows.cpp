@@ -67,7 +67,7 @@ QMargins frameOfShownWindow(const QWidget* preferred) {
 
 } // namespace
 
-QScrollArea* makeSheetArea(QWidget* sheet) {
+QWidget* makeSheetArea(QWidget* sheet) {
     auto* area = new SheetArea;
     area->setWidget(sheet);
     area->setWidgetResizable(true);

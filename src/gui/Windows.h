@@ -5,14 +5,13 @@
 
 #include <QSettings>
 
-class QScrollArea;
 class QWidget;
 
 namespace fincalc::gui {
 
 // A scrolling area for a worksheet's sheet: it asks for the whole sheet, but lets its window
 // shrink to a small size, the sheet then scrolling both ways.
-QScrollArea* makeSheetArea(QWidget* sheet);
+QWidget* makeSheetArea(QWidget* sheet);
 
 class WindowKeeper {
 public:
