@@ -12,7 +12,8 @@
 
 namespace fincalc {
 
-constexpr int kScreenCount = 162;
+// Form1 to Form162, and the tools Form163 to Form166 (cash flows, rates and periods, loans, their menu).
+constexpr int kScreenCount = 166;
 
 // Whether the program has screen N, and its declaration (with its navigation attached), or
 // nothing when it has no such screen (yet).

@@ -47,13 +47,18 @@ ScreenDesign& ScreenDesign::label(std::string name, std::string caption) {
 }
 
 ScreenDesign& ScreenDesign::field(std::string name, std::string label, std::string labelName) {
-    const int row = nextRow_;
+    return field(std::move(name), std::move(label), nextRow_, 0, std::move(labelName));
+}
+
+ScreenDesign& ScreenDesign::field(std::string name, std::string label, int row, int col,
+                                  std::string labelName, std::string initial) {
     add({.kind = ControlKind::Label,
          .name = std::move(labelName),
          .text = std::move(label),
          .row = row,
+         .col = col,
          .buddy = name});
-    return box(std::move(name), row, 1);
+    return box(std::move(name), row, col + 1, std::move(initial));
 }
 
 ScreenDesign& ScreenDesign::button(std::string name, std::string caption, Handler onClick) {

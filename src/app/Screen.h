@@ -62,6 +62,10 @@ public:
     ScreenDesign& heading(std::string name, std::string caption);
     ScreenDesign& label(std::string name, std::string caption);
     ScreenDesign& field(std::string name, std::string label, std::string labelName = {});
+    // A labelled field at an explicit cell, for screens with several columns of fields: the label
+    // there, the field in the next column, starting with the initial text.
+    ScreenDesign& field(std::string name, std::string label, int row, int col, std::string labelName = {},
+                        std::string initial = {});
 
     // Buttons: compute buttons below the grid; "取消", "退出" and others in the side column.
     ScreenDesign& button(std::string name, std::string caption, Handler onClick = {});

@@ -53,7 +53,8 @@ ScreenDesign declareForm1() {
         .menuItem("股票", "股票/债券/基金", showMenu(105))
         .menuItem("成本", "成本管理", showMenu(148))
         .menuItem("定价", "定价", showMenu(162))
-        .menuItem("名词", "名词/公式", [](Ctx& c) { c.message("请在空格中输入名词"); });
+        .menuItem("名词", "名词/公式", [](Ctx& c) { c.message("请在空格中输入名词"); })
+        .menuItem("工具", "工具", showMenu(166));
 }
 
 } // namespace fincalc

@@ -7,7 +7,7 @@ namespace fincalc {
 std::span<const SearchEntry> searchTable() {
     static const std::vector<SearchEntry> table = [] {
         std::vector<SearchEntry> rows;
-        for (const auto block : {openScreenRows(), definitionRows(), formulaRows()})
+        for (const auto block : {openScreenRows(), definitionRows(), formulaRows(), toolRows()})
             rows.insert(rows.end(), block.begin(), block.end());
         return rows;
     }();

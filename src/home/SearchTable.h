@@ -24,7 +24,10 @@ std::span<const SearchEntry> definitionRows();
 // Rows 321-473: print a formula on the home screen.
 std::span<const SearchEntry> formulaRows();
 
-// All 473 rows, in the order the search tries them.
+// Rows 474 on: open the tools (cash flows, rates and periods, loans), with keywords of their own.
+std::span<const SearchEntry> toolRows();
+
+// All rows, in the order the search tries them.
 std::span<const SearchEntry> searchTable();
 
 // Whether some row's keyword is exactly the text, as the search compares them.

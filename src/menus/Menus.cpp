@@ -43,6 +43,8 @@ std::optional<ScreenDesign> declareMenu(int number) {
     // Buttons fill the rows left to right; a heading starts a new row above its group.
     ScreenDesign design(number);
     design.withoutOutput();
+    if (!menu->title.empty())
+        design.title(std::string(menu->title));
     int row = 0;
     int col = 0;
     int labels = 0;

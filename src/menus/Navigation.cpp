@@ -205,6 +205,9 @@ constexpr std::array kTable{
     switches(162, "Command2", "单价", 159),
     switches(162, "Command3", "价格", 160),
     switches(162, "Command4", "定价", 161),
+    switches(166, "Command1", "现金流量分析", 163),
+    switches(166, "Command2", "利率与期数推算", 164),
+    switches(166, "Command3", "贷款还款计划", 165),
     beside(23, "Label2", "单位变动制造费用", 24),
     beside(26, "Label2", "现金收入", 25),
     beside(29, "Label1", "直接材料", 27),
@@ -225,6 +228,7 @@ constexpr std::array kTable{
     beside(74, "Command2", "或", 75),
     beside(82, "Command2", "或", 83),
     beside(84, "Command2", "或", 85),
+    beside(85, "Command2", "普通股预计收益", 86), // the expected earnings, beside the rates of change
     beside(88, "Command5", "或", 89),
     beside(90, "Command5", "或", 91),
     beside(96, "Command7", "或", 97),
@@ -259,6 +263,7 @@ constexpr std::array kMenus{
     MenuScreen{153, {}, "Command10"},        MenuScreen{154, {}, "Command7"},
     MenuScreen{155, {}, "Command10"},        MenuScreen{156, {}, "Command11"},
     MenuScreen{157, {}, "Command10"},        MenuScreen{162, {}, "Command5"},
+    MenuScreen{166, {}, "Command4", "工具"},
 };
 
 } // namespace

@@ -28,6 +28,7 @@ struct MenuScreen {
     int number;
     std::span<const MenuHeading> headings;
     std::string_view exitControl;
+    std::string_view title = {}; // the window title, where it is not the screen's name
 };
 
 std::span<const MenuScreen> menuScreens();

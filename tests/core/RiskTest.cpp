@@ -1,5 +1,5 @@
 // The return and risk calculators: worked values, guards, verdicts and faults, one table per group.
-#include "Cli.h"
+#include "ScreenCases.h"
 
 #include <gtest/gtest.h>
 
@@ -10,16 +10,7 @@
 
 namespace {
 
-using fincalc::test::Cli;
-using Inputs = std::vector<std::pair<std::string, std::string>>;
-
-struct Case {
-    const char* what;
-    int screen;
-    Inputs inputs;
-    const char* button;
-    std::vector<std::string> lines; // what the click prints, in order
-};
+using namespace fincalc::test;
 
 struct FaultCase {
     const char* what;
@@ -28,23 +19,6 @@ struct FaultCase {
     const char* button;
     const char* kind;
 };
-
-std::string form(int screen) { return "Form" + std::to_string(screen); }
-
-// Types the inputs into a freshly opened screen and returns the events of the click.
-std::string press(int screen, const Inputs& inputs, const char* button) {
-    return Cli().press(screen, inputs, button);
-}
-
-void expectLines(const std::vector<Case>& cases) {
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        std::string events;
-        for (const std::string& line : c.lines)
-            events += "print\t" + form(c.screen) + "\t" + line + "\n";
-        EXPECT_EQ(press(c.screen, c.inputs, c.button), events);
-    }
-}
 
 // The risk worksheet's probabilities and the outcomes of projects A, B and C, state 1 to 3.
 using Column = std::array<const char*, 3>;

@@ -137,7 +137,7 @@ TEST(HomeScreen, ButtonsAndMenuItems) {
         const char* screen;
     } menus[] = {{"利率", "Form32"},  {"收益/风险", "Form33"}, {"预计量", "Form34"}, {"报表", "Form80"},
                  {"资金", "Form94"},  {"杠杆系数", "Form95"},  {"净值", "Form100"},  {"股票", "Form105"},
-                 {"成本", "Form148"}, {"定价", "Form162"}};
+                 {"成本", "Form148"}, {"定价", "Form162"},     {"工具", "Form166"}};
     for (const auto& m : menus)
         EXPECT_EQ(cli.run(std::string("menu ") + m.item + "\n"), std::string("show\t") + m.screen + "\n")
             << m.item;
@@ -152,7 +152,7 @@ TEST(ConsoleDriver, BadLinesGiveErrorsAndChangeNothing) {
     } cases[] = {
         {"jump Form2", "error\tunknown command: jump Form2\n"},
         {"open Form0", "error\tunknown screen: Form0\n"},
-        {"open Form163", "error\tunknown screen: Form163\n"},
+        {"open Form167", "error\tunknown screen: Form167\n"},
         {"open Form01", "error\tunknown screen: Form01\n"},
         {"open form1", "error\tunknown screen: form1\n"},
         {"open", "error\tunknown screen: \n"},

@@ -16,7 +16,7 @@ using fincalc::test::Cli;
 
 TEST(SearchTable, HasItsThreeBlocksInOrder) {
     const auto table = searchTable();
-    ASSERT_EQ(table.size(), 473u);
+    ASSERT_EQ(table.size(), 473u + toolRows().size());
     std::map<SearchKind, int> counts;
     for (std::size_t i = 0; i < table.size(); ++i) {
         const SearchEntry& row = table[i];
@@ -24,18 +24,19 @@ TEST(SearchTable, HasItsThreeBlocksInOrder) {
         EXPECT_FALSE(row.keyword.empty()) << "row " << i + 1;
         const SearchKind expected = i < 215   ? SearchKind::OpenScreen
                                     : i < 320 ? SearchKind::ShowDefinition
-                                              : SearchKind::PrintFormula;
+                                    : i < 473 ? SearchKind::PrintFormula
+                                              : SearchKind::OpenScreen; // the tools' rows
         EXPECT_EQ(row.kind, expected) << "row " << i + 1;
         if (row.kind == SearchKind::OpenScreen) {
             EXPECT_TRUE(row.text.empty());
-            if (i > 0) {
+            if (i > 0 && i != 473) {
                 EXPECT_LE(table[i - 1].target, row.target) << "row " << i + 1; // ascending targets
             }
         } else {
             EXPECT_FALSE(row.text.empty()) << "row " << i + 1;
         }
     }
-    EXPECT_EQ(counts[SearchKind::OpenScreen], 215);
+    EXPECT_EQ(counts[SearchKind::OpenScreen], 215 + static_cast<int>(toolRows().size()));
     EXPECT_EQ(counts[SearchKind::ShowDefinition], 105);
     EXPECT_EQ(counts[SearchKind::PrintFormula], 153);
 }
@@ -87,6 +88,15 @@ TEST(SearchTable, KeywordsInSeveralRowsAreTheFortyFour) {
     EXPECT_EQ(repeated, expected);
     EXPECT_EQ(table[322].text, "速动比率=（流动资产-存货）/流动负债“");
     EXPECT_EQ(table[469].text.front(), ' ');
+}
+
+TEST(SearchTable, TheToolsKeywordsAreNewSoEveryEarlierKeywordKeepsItsRows) {
+    const auto table = searchTable();
+    for (const SearchEntry& tool : toolRows()) {
+        EXPECT_TRUE(tool.target >= 163 && tool.target <= 165) << tool.keyword;
+        for (std::size_t i = 0; i < 473; ++i)
+            EXPECT_NE(table[i].keyword, tool.keyword) << "row " << i + 1;
+    }
 }
 
 TEST(Search, PerformsEveryMatchingRowInOrder) {
@@ -144,12 +154,12 @@ TEST(Navigation, EveryEntryNamesRealControlsAndScreens) {
 
 TEST(Navigation, EveryMenuIsReachableAndEveryButtonDoesWhatTheTableSays) {
     // Menus reached from the menu bar or from another menu.
-    std::set<int> reached = {32, 33, 34, 80, 94, 95, 100, 105, 148, 162};
+    std::set<int> reached = {32, 33, 34, 80, 94, 95, 100, 105, 148, 162, 166};
     for (const NavigationEntry& e : navigationTable())
         reached.insert(e.target);
     for (const MenuScreen& menu : menuScreens())
         EXPECT_TRUE(reached.count(menu.number)) << "Form" << menu.number;
-    EXPECT_EQ(menuScreens().size(), 22u);
+    EXPECT_EQ(menuScreens().size(), 23u); // the 22 categories and the tools
 
     for (const NavigationEntry& e : navigationTable()) {
         if (!isDeclared(e.screen) || !isDeclared(e.target))

@@ -55,8 +55,9 @@ private slots:
         QCOMPARE(screen(1)->windowTitle(), QStringLiteral("Form1"));
         const auto* menu = screen(1)->findChild<QMenuBar*>();
         QVERIFY(menu);
-        QCOMPARE(menu->actions().size(), 11);
+        QCOMPARE(menu->actions().size(), 12);
         QCOMPARE(menu->actions().first()->text(), QStringLiteral("利率/年金"));
+        QCOMPARE(menu->actions().last()->text(), QStringLiteral("工具"));
         QCOMPARE(control<QPushButton>(1, "Command1")->accessibleName(), QStringLiteral("确定"));
         QVERIFY(!control<QPushButton>(1, "Command1")->isDefault());
     }
