@@ -218,6 +218,8 @@ TEST(Declarations, NameBoxesAreTheBoxesNoHandlerReadsAsANumber) {
         {62, "Text204", true}, {62, "Text167", true}, // "资产", "货币资金"
         {62, "Text2", false},  {62, "Text35", false}, //
         {63, "Text42", true},  {63, "Text40", true},  // "项目", "上年"
+        {92, "Text7", true},   {92, "Text1", false},  // "资本结构"; a figure starting as "1"
+        {158, "Text78", true}, {158, "Text1", false}, // the first row's number "1"; its x
     };
     for (const auto& c : screens) {
         const auto design = declareScreen(c.screen);
