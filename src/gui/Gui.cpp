@@ -31,8 +31,8 @@ namespace fincalc::gui {
 namespace {
 
 constexpr int kHome = 1;
-// Grids taller than this (the worksheets) scroll inside their window.
-constexpr int kScrollingRows = 16;
+// Grids taller than this are worksheets, whose output area gets the smaller share of the height.
+constexpr int kWorksheetRows = 16;
 
 QString q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -108,13 +108,10 @@ ScreenWidget::ScreenWidget(Gui& gui, const Screen& screen) : gui_(gui), number_(
 
     auto* top = new QHBoxLayout;
     auto* left = new QVBoxLayout;
-    if (gridRows > kScrollingRows) {
-        auto* sheet = new QWidget;
-        sheet->setLayout(grid);
-        left->addWidget(makeSheetArea(sheet), 3);
-    } else {
-        left->addLayout(grid);
-    }
+    // Every grid can scroll, so that any screen fits a small screen at a large scale.
+    auto* sheet = new QWidget;
+    sheet->setLayout(grid);
+    left->addWidget(makeSheetArea(sheet), 3);
     left->addLayout(buttons);
     top->addLayout(left, 1);
     top->addLayout(side);
@@ -132,7 +129,7 @@ ScreenWidget::ScreenWidget(Gui& gui, const Screen& screen) : gui_(gui), number_(
     if (!design.menu().empty())
         addMenuBar(design);
     root->addLayout(top);
-    root->addWidget(output_, gridRows > kScrollingRows ? 1 : 2);
+    root->addWidget(output_, gridRows > kWorksheetRows ? 1 : 2);
     output_->setVisible(design.hasOutput());
     gui_.dataEntry().prepare(*this, design, number_ == kHome);
 }

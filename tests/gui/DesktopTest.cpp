@@ -286,7 +286,7 @@ private slots:
             QSKIP("the compound interest screen is not in this build");
         QWidget* w = gui->widget(2);
         const QRect area = w->screen()->availableGeometry();
-        const QRect chosen(area.topLeft() + QPoint(37, 41), QSize(430, 380));
+        const QRect chosen(area.topLeft() + QPoint(37, 41), QSize(430, 380).boundedTo(area.size() / 2));
         w->setGeometry(chosen);
         const QRect kept = w->geometry();
         QTest::mouseClick(control<QPushButton>(2, "Command4"), Qt::LeftButton); // 退出
@@ -313,6 +313,24 @@ private slots:
         start();
         open(2);
         QVERIFY(area.contains(gui->widget(2)->frameGeometry()));
+    }
+
+    // Every screen of the program opens within the available area, its focus in an input box
+    // (never a name box), and can be made small.
+    void everyScreenFitsAndStartsInAnInputBox() {
+        for (int n = 2; n <= kScreenCount; ++n) {
+            if (!session->open(n))
+                continue;
+            QWidget* w = gui->widget(n);
+            const QString name = w->objectName();
+            QVERIFY2(w->screen()->availableGeometry().contains(w->frameGeometry()), qPrintable(name));
+            QVERIFY2(w->minimumSizeHint().width() <= 640 && w->minimumSizeHint().height() <= 480, qPrintable(name));
+            if (auto* box = qobject_cast<QLineEdit*>(w->focusWidget())) {
+                const Control* c = session->screen(n)->design.find(box->objectName().toStdString());
+                QVERIFY2(c && !c->nameBox, qPrintable(name + QLatin1Char('.') + box->objectName()));
+            }
+            w->hide();
+        }
     }
 
     // A category menu opens beside the home screen; a screen opened from a menu where it stood.
