@@ -1,6 +1,7 @@
 #include "gui/Windows.h"
 
 #include <QApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -69,6 +70,8 @@ QMargins frameOfShownWindow(const QWidget* preferred) {
 
 QWidget* makeSheetArea(QWidget* sheet) {
     auto* area = new SheetArea;
+    if (sheet->layout())
+        sheet->layout()->setContentsMargins({}); // the window's own margins are enough
     area->setWidget(sheet);
     area->setWidgetResizable(true);
     area->setFrameShape(QFrame::NoFrame);

@@ -324,7 +324,8 @@ private slots:
             QWidget* w = gui->widget(n);
             const QString name = w->objectName();
             QVERIFY2(w->screen()->availableGeometry().contains(w->frameGeometry()), qPrintable(name));
-            QVERIFY2(w->minimumSizeHint().width() <= 640 && w->minimumSizeHint().height() <= 480, qPrintable(name));
+            QVERIFY2(w->minimumSizeHint().width() <= 640 && w->minimumSizeHint().height() <= 480,
+                     qPrintable(name));
             if (auto* box = qobject_cast<QLineEdit*>(w->focusWidget())) {
                 const Control* c = session->screen(n)->design.find(box->objectName().toStdString());
                 QVERIFY2(c && !c->nameBox, qPrintable(name + QLatin1Char('.') + box->objectName()));
