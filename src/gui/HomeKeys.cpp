@@ -3,12 +3,13 @@
 #include "home/SearchTable.h"
 
 #include <QApplication>
-#include <QGridLayout>
+#include <QBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QStringList>
 
@@ -43,14 +44,14 @@ void addSearchHint(QLineEdit* box, QPushButton* search) {
     hint->setWordWrap(true);
     hint->setTextInteractionFlags(Qt::TextSelectableByMouse);
     hint->hide();
-    // Under the search box, across its grid.
-    for (QGridLayout* grid : box->parentWidget()->findChildren<QGridLayout*>()) {
-        if (const int index = grid->indexOf(box); index >= 0) {
-            int row = 0, col = 0, rowSpan = 0, colSpan = 0;
-            grid->getItemPosition(index, &row, &col, &rowSpan, &colSpan);
-            grid->addWidget(hint, row + rowSpan, 0, 1, -1);
-        }
-    }
+    // Under the search box's scrolling grid, in the window's own layout, so that the window
+    // grows to show it.
+    QWidget* sheet = box;
+    while (sheet->parentWidget() && !qobject_cast<QScrollArea*>(sheet))
+        sheet = sheet->parentWidget();
+    for (QBoxLayout* column : box->window()->findChildren<QBoxLayout*>())
+        if (const int index = column->indexOf(sheet); index >= 0)
+            column->insertWidget(index + 1, hint);
 
     // After the search has run: a miss is a text that no keyword is.
     const auto searched = [box, hint] {
@@ -58,6 +59,10 @@ void addSearchHint(QLineEdit* box, QPushButton* search) {
             return;
         hint->setText(hintText(box->text()));
         hint->show();
+        // The window grows by the hint's line when it has no room for it.
+        QWidget* window = hint->window();
+        if (const int needed = window->minimumSizeHint().height(); window->height() < needed)
+            window->resize(window->width(), needed);
     };
     QObject::connect(search, &QPushButton::clicked, hint, searched);
     QObject::connect(box, &QLineEdit::returnPressed, hint, searched);
