@@ -9,6 +9,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QtTest>
 
@@ -114,6 +116,16 @@ private slots:
                  132);                       // two amounts, 66 lines
         QVERIFY(!round.contains(QString())); // nothing nameless, such as the sheet's scrolling area
         QCOMPARE(round.last(), QStringLiteral("Output"));
+        // Enter from the last line of the assets goes on to the liabilities, scrolled into view.
+        auto* area = w->findChild<QScrollArea*>();
+        area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+        auto* last = control<QLineEdit>(62, "Text66");
+        last->setFocus();
+        QTest::keyClick(last, Qt::Key_Return);
+        QCOMPARE(focused(), QStringLiteral("Text67"));
+        QWidget* next = control<QLineEdit>(62, "Text67");
+        QVERIFY(
+            area->viewport()->rect().contains(QRect(next->mapTo(area->viewport(), QPoint()), next->size())));
         // Name boxes are still editable by click.
         QTest::mouseClick(control<QLineEdit>(62, "Text168"), Qt::LeftButton);
         QCOMPARE(focused(), QStringLiteral("Text168"));
