@@ -162,6 +162,13 @@ NumberReading InspectNumber(std::string_view raw) {
     return reading;
 }
 
+std::optional<double> ReadWholeNumber(std::string_view text) {
+    const NumberReading reading = InspectNumber(text);
+    if (!reading.found || !reading.whole || reading.overflow)
+        return std::nullopt;
+    return reading.value;
+}
+
 std::string FormatNumber(double x) {
     if (x == 0)
         return "0"; // also negative zero

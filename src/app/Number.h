@@ -1,6 +1,7 @@
 // Text to number and back, as every field and printed line uses them.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,10 @@ struct NumberReading {
     bool overflow = false; // beyond the double range: ReadNumber raises an overflow fault
 };
 NumberReading InspectNumber(std::string_view text);
+
+// The number a text holds when the whole text is one number as ReadNumber reads it ("1,000",
+// "８%", " -3 "); nothing for an empty text, "12abc" or a number beyond the double range.
+std::optional<double> ReadWholeNumber(std::string_view text);
 
 // Decodes one UTF-8 character at text[pos], advancing pos; malformed bytes decode as themselves.
 char32_t DecodeUtf8(std::string_view text, std::size_t& pos);

@@ -160,6 +160,16 @@ int controlNumber(std::string_view name) {
     return k;
 }
 
+std::string screenName(int number) { return "Form" + std::to_string(number); }
+
+int screenNumber(std::string_view name) {
+    if (!name.starts_with("Form") || name.size() == 4 || name[4] == '0')
+        return 0;
+    int n = 0;
+    const auto [end, ec] = std::from_chars(name.data() + 4, name.data() + name.size(), n);
+    return ec == std::errc() && end == name.data() + name.size() ? n : 0;
+}
+
 std::string fieldName(int k) { return "Text" + std::to_string(k); }
 
 } // namespace fincalc

@@ -99,6 +99,10 @@ private:
     int nextRow_ = 0;
 };
 
+// A screen's name "FormN", and back: N for a name written without leading zeros, 0 for any other.
+std::string screenName(int number);
+int screenNumber(std::string_view name);
+
 // The number K of a control named "TextK" (or "CommandK", "LabelK"); 0 when it has none.
 int controlNumber(std::string_view name);
 std::string fieldName(int k);

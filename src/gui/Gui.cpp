@@ -2,6 +2,7 @@
 
 #include "gui/HomeKeys.h"
 #include "gui/Results.h"
+#include "gui/ScreenFiles.h"
 #include "home/SearchTable.h"
 
 #include <QApplication>
@@ -228,7 +229,8 @@ void ScreenWidget::closeEvent(QCloseEvent* event) {
 
 // ---- the front end
 
-Gui::Gui(Session& session) : session_(session), headingFont_(makeHeadingFont()) {
+Gui::Gui(Session& session)
+    : session_(session), files_(new ScreenFiles(*this)), headingFont_(makeHeadingFont()) {
     session_.addObserver(this);
 }
 
@@ -250,6 +252,7 @@ void Gui::onEvent(const Event& e) {
     case Event::Kind::Show:
         if (!w) {
             w = widgets_[e.screen] = new ScreenWidget(*this, *session_.screen(e.screen));
+            files_->attach(*w);
             if (e.screen == kHome) {
                 auto* completer = new QCompleter(w);
                 QStringList keywords;
