@@ -2,18 +2,15 @@
 
 #include "app/Arith.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <optional>
 
 namespace fincalc {
 
-namespace {
-
-// Decodes one UTF-8 character at text[pos], advancing pos; malformed bytes decode as themselves.
-char32_t decode(std::string_view text, std::size_t& pos) {
+char32_t DecodeUtf8(std::string_view text, std::size_t& pos) {
     const auto lead = static_cast<unsigned char>(text[pos]);
     const std::size_t extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
     if (extra == 0 || pos + extra >= text.size()) {
@@ -33,6 +30,8 @@ char32_t decode(std::string_view text, std::size_t& pos) {
     return c;
 }
 
+namespace {
+
 // The text as ASCII where it matters: full-width forms (U+FF01 to U+FF5E) become their
 // ASCII twins, "。" a decimal point, the ideographic space a blank. Anything else that is not
 // ASCII becomes a character no number can contain.
@@ -40,7 +39,7 @@ std::string foldWidth(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t pos = 0; pos < text.size();) {
-        const char32_t c = decode(text, pos);
+        const char32_t c = DecodeUtf8(text, pos);
         if (c < 0x80)
             out += static_cast<char>(c);
         else if (c >= 0xFF01 && c <= 0xFF5E)
@@ -56,6 +55,12 @@ std::string foldWidth(std::string_view text) {
 }
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Whether only blanks stand from pos to the end.
+bool onlyBlanksFrom(const std::string& text, std::size_t pos) {
+    return std::all_of(text.begin() + static_cast<std::ptrdiff_t>(pos), text.end(), isBlank);
+}
 
 // A comma after a digit separates digit groups when exactly three digits follow it.
 bool isGroup(const std::string& text, std::size_t comma) {
@@ -67,10 +72,19 @@ bool isGroup(const std::string& text, std::size_t comma) {
     return comma + 4 == text.size() || !isDigit(text[comma + 4]);
 }
 
-// Reads the number that starts at text[p] (after blanks), leaving p just past it (and past a
-// percent sign); nothing when no digit stands there.
-std::optional<double> readNumberAt(const std::string& text, std::size_t& p) {
-    while (p < text.size() && (text[p] == ' ' || text[p] == '\t'))
+} // namespace
+
+double ReadNumber(std::string_view text) {
+    const NumberReading reading = InspectNumber(text);
+    if (reading.overflow)
+        throw ArithmeticFault(FaultKind::Overflow);
+    return reading.value;
+}
+
+NumberReading InspectNumber(std::string_view raw) {
+    const std::string text = foldWidth(raw);
+    std::size_t p = 0;
+    while (p < text.size() && isBlank(text[p]))
         ++p;
 
     std::string number; // sign, digits, point and exponent, without group separators
@@ -104,7 +118,7 @@ std::optional<double> readNumberAt(const std::string& text, std::size_t& p) {
         }
     }
     if (!anyDigit)
-        return std::nullopt;
+        return {.whole = onlyBlanksFrom(text, 0)};
     long long exponent = 0;
     if (p < text.size() && (text[p] == 'e' || text[p] == 'E')) {
         std::size_t q = p + 1;
@@ -126,8 +140,7 @@ std::optional<double> readNumberAt(const std::string& text, std::size_t& p) {
         }
     }
     const bool percent = p < text.size() && text[p] == '%';
-    if (percent)
-        ++p;
+    NumberReading reading{.found = true, .whole = onlyBlanksFrom(text, percent ? p + 1 : p)};
 
     const char* first = number.data();
     if (*first == '+')
@@ -139,33 +152,21 @@ std::optional<double> readNumberAt(const std::string& text, std::size_t& p) {
         // Out of range either way: huge magnitudes fault, tiny ones round to zero.
         const long long magnitude =
             integerDigits > 0 ? integerDigits - 1 + exponent : exponent - fractionLeadingZeros - 1;
-        if (magnitude > 0)
-            throw ArithmeticFault(FaultKind::Overflow);
+        if (magnitude > 0) {
+            reading.overflow = true;
+            return reading;
+        }
         value = number[0] == '-' ? -0.0 : 0.0;
     }
-    if (percent)
-        value /= 100;
-    return value;
+    reading.value = percent ? value / 100 : value;
+    return reading;
 }
 
-} // namespace
-
-double ReadNumber(std::string_view raw) {
-    std::size_t p = 0;
-    return readNumberAt(foldWidth(raw), p).value_or(0);
-}
-
-std::optional<double> ReadWholeNumber(std::string_view raw) {
-    const std::string text = foldWidth(raw);
-    std::size_t p = 0;
-    try {
-        const std::optional<double> value = readNumberAt(text, p);
-        while (p < text.size() && (text[p] == ' ' || text[p] == '\t'))
-            ++p;
-        return p == text.size() ? value : std::nullopt;
-    } catch (const ArithmeticFault&) {
-        return std::nullopt; // beyond the range of a double
-    }
+std::optional<double> ReadWholeNumber(std::string_view text) {
+    const NumberReading reading = InspectNumber(text);
+    if (!reading.found || !reading.whole || reading.overflow)
+        return std::nullopt;
+    return reading.value;
 }
 
 std::string FormatNumber(double x) {

@@ -13,9 +13,21 @@ namespace fincalc {
 // double range raises an overflow fault.
 double ReadNumber(std::string_view text);
 
+// How ReadNumber reads a text, without faulting.
+struct NumberReading {
+    double value = 0;      // what ReadNumber returns (0 on overflow)
+    bool found = false;    // a number stands at the start of the text
+    bool whole = true;     // nothing but blanks around that number; an empty text is whole
+    bool overflow = false; // beyond the double range: ReadNumber raises an overflow fault
+};
+NumberReading InspectNumber(std::string_view text);
+
 // The number a text holds when the whole text is one number as ReadNumber reads it ("1,000",
 // "８%", " -3 "); nothing for an empty text, "12abc" or a number beyond the double range.
 std::optional<double> ReadWholeNumber(std::string_view text);
+
+// Decodes one UTF-8 character at text[pos], advancing pos; malformed bytes decode as themselves.
+char32_t DecodeUtf8(std::string_view text, std::size_t& pos);
 
 // 15 significant digits, trailing zeros dropped, exponent form outside 1E-4 to 1E+15
 // ("1.5E+20", "1E-05"); negative zero shows as "0".

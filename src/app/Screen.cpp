@@ -88,13 +88,21 @@ ScreenDesign& ScreenDesign::side(std::string name, std::string caption, Handler 
 }
 
 ScreenDesign& ScreenDesign::box(std::string name, int row, int col, std::string initial, Handler onClick) {
+    const bool named = !InspectNumber(initial).whole;
     add({.kind = ControlKind::Field,
          .name = std::move(name),
          .text = std::move(initial),
          .row = row,
          .col = col,
+         .nameBox = named,
          .onClick = std::move(onClick)});
     nextRow_ = std::max(nextRow_, row + 1);
+    return *this;
+}
+
+ScreenDesign& ScreenDesign::nameBox(std::string name, int row, int col, std::string text, Handler onClick) {
+    box(std::move(name), row, col, std::move(text), std::move(onClick));
+    controls_.back().nameBox = true;
     return *this;
 }
 

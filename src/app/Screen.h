@@ -28,7 +28,10 @@ struct Control {
     int colSpan = 1;      // 0: the whole width of the grid
     bool heading = false; // a bold heading label
     std::string buddy{};  // a field's label: the field it names
-    Handler onClick{};    // empty: clicking does nothing
+    // A field holding a heading or a row's name: editable, clickable, but no handler reads it as
+    // a number, so the front end keeps it out of data entry (the Tab chain, the first focus).
+    bool nameBox = false;
+    Handler onClick{}; // empty: clicking does nothing
 };
 
 struct MenuItem {
@@ -70,8 +73,11 @@ public:
     ScreenDesign& exit(std::string name);   // "退出": hide this screen, show the home screen
     ScreenDesign& side(std::string name, std::string caption, Handler onClick = {});
 
-    // Explicit grid cells, for worksheets, tables and menus.
+    // Explicit grid cells, for worksheets, tables and menus. A box whose initial text is not
+    // wholly a number ("资产", "A项目", "12元") is a name box; nameBox() declares one whose text
+    // reads as a number (a row numbered "1").
     ScreenDesign& box(std::string name, int row, int col, std::string initial = {}, Handler onClick = {});
+    ScreenDesign& nameBox(std::string name, int row, int col, std::string text, Handler onClick = {});
     ScreenDesign& text(std::string name, std::string caption, int row, int col, int colSpan = 1,
                        bool heading = false);
     ScreenDesign& gridButton(std::string name, std::string caption, int row, int col, Handler onClick = {});

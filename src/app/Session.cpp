@@ -25,11 +25,14 @@ const std::string& Ctx::text(std::string_view field) const {
     return it->second;
 }
 
-void Ctx::printLine(std::string line) {
+void Ctx::printLine(PrintedLine line) {
     if (session_.ended_)
         return;
-    session_.catalogue_.created(screen_)->lines.push_back(line);
-    session_.emit({.kind = Event::Kind::Print, .screen = screen_, .text = std::move(line)});
+    session_.catalogue_.created(screen_)->lines.push_back(line.text);
+    session_.emit({.kind = Event::Kind::Print,
+                   .screen = screen_,
+                   .text = std::move(line.text),
+                   .numbers = std::move(line.numbers)});
 }
 
 void Ctx::write(std::string_view field, const Value& value) {
@@ -66,12 +69,12 @@ void Ctx::message(std::string_view text) {
 }
 
 bool Ctx::exists(int screen) const { return session_.exists(screen); }
-void Ctx::show(int screen) { session_.show(screen); }
+void Ctx::show(int screen) { session_.show(screen, screen_); }
 void Ctx::hide(int screen) { session_.hide(screen); }
 
 void Ctx::leave() {
     session_.hide(screen_);
-    session_.show(kHome);
+    session_.show(kHome, screen_);
 }
 
 void Ctx::end() { session_.end(); }
@@ -89,14 +92,14 @@ void Session::emit(Event event) {
 
 void Session::start() { show(kHome); }
 
-void Session::show(int screen) {
+void Session::show(int screen, int opener) {
     if (ended_)
         return;
     Screen* s = catalogue_.get(screen);
     if (!s)
         return;
     s->visible = true;
-    emit({.kind = Event::Kind::Show, .screen = screen});
+    emit({.kind = Event::Kind::Show, .screen = screen, .opener = opener});
 }
 
 void Session::hide(int screen) {
@@ -122,7 +125,7 @@ bool Session::visible(int screen) const {
     return s && s->visible;
 }
 
-void Session::run(int screen, const Handler& handler) {
+void Session::run(int screen, const Handler& handler, std::string_view control) {
     if (running_ || ended_ || !handler)
         return; // one handler at a time: a click during a message box waits for nothing
     running_ = true;
@@ -130,7 +133,10 @@ void Session::run(int screen, const Handler& handler) {
     try {
         handler(ctx);
     } catch (const ArithmeticFault& fault) {
-        emit({.kind = Event::Kind::Fault, .screen = screen, .fault = fault.kind()});
+        emit({.kind = Event::Kind::Fault,
+              .screen = screen,
+              .control = std::string(control),
+              .fault = fault.kind()});
     } catch (...) {
         running_ = false;
         throw;
@@ -181,7 +187,7 @@ bool Session::click(int screen, std::string_view control) {
     const Control* c = s->design.find(control);
     if (!c)
         return false;
-    run(screen, c->onClick);
+    run(screen, c->onClick, c->name);
     return true;
 }
 

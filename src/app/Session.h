@@ -7,19 +7,28 @@
 #include "app/Number.h"
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace fincalc {
 
+// Where a printed line's number items stand in it: byte offsets [first, last).
+struct Span {
+    std::size_t first;
+    std::size_t last;
+};
+
 struct Event {
     enum class Kind { Show, Hide, Print, Clear, Write, Message, Fault, End };
     Kind kind;
     int screen = 0;
-    std::string control{}; // the field, for Write
+    std::string control{}; // the field, for Write; the clicked control, for Fault ("" for a menu item)
     std::string text{};    // the line, the field's new text, or the message
     FaultKind fault = FaultKind::InvalidOperation;
+    std::vector<Span> numbers{}; // for Print: the line's number items, so a front end can set them apart
+    int opener = 0;              // for Show: the screen whose handler showed it; 0 at start-up or an open
 };
 
 class Observer {
@@ -54,7 +63,7 @@ public:
 
     // One line on this screen's output area: texts, plain numbers and values, in order.
     template <class... Items> void print(const Items&... items) {
-        std::string line;
+        PrintedLine line;
         (append(line, items), ...);
         printLine(std::move(line));
     }
@@ -72,15 +81,24 @@ public:
     void end();
 
 private:
-    static void append(std::string& line, const char* s) { line += s; }
-    static void append(std::string& line, std::string_view s) { line += s; }
-    static void append(std::string& line, double x) { line += FormatNumber(x); }
-    static void append(std::string& line, Num x) { line += FormatNumber(x.toDouble()); }
-    static void append(std::string& line, const Value& v) {
+    struct PrintedLine {
+        std::string text;
+        std::vector<Span> numbers;
+        void addNumber(double x) {
+            const std::size_t first = text.size();
+            text += FormatNumber(x);
+            numbers.push_back({first, text.size()});
+        }
+    };
+    static void append(PrintedLine& line, const char* s) { line.text += s; }
+    static void append(PrintedLine& line, std::string_view s) { line.text += s; }
+    static void append(PrintedLine& line, double x) { line.addNumber(x); }
+    static void append(PrintedLine& line, Num x) { line.addNumber(x.toDouble()); }
+    static void append(PrintedLine& line, const Value& v) {
         if (!v.empty())
-            line += FormatNumber(v.num().toDouble());
+            line.addNumber(v.num().toDouble());
     }
-    void printLine(std::string line);
+    void printLine(PrintedLine line);
 
     Session& session_;
     int screen_;
@@ -117,9 +135,9 @@ private:
     friend class Ctx;
 
     void emit(Event event);
-    void show(int screen);
+    void show(int screen, int opener = 0);
     void hide(int screen);
-    void run(int screen, const Handler& handler);
+    void run(int screen, const Handler& handler, std::string_view control = {});
     void end();
 
     ScreenCatalogue catalogue_;

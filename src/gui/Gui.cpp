@@ -1,5 +1,7 @@
 #include "gui/Gui.h"
 
+#include "gui/HomeKeys.h"
+#include "gui/Results.h"
 #include "gui/ScreenFiles.h"
 #include "home/SearchTable.h"
 
@@ -17,21 +19,21 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QStringList>
 #include <QStringListModel>
 #include <QTimer>
 #include <QTranslator>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace fincalc::gui {
 
 namespace {
 
 constexpr int kHome = 1;
-// Grids taller than this (the worksheets) scroll inside their window.
-constexpr int kScrollingRows = 16;
+// Grids taller than this are worksheets, whose output area gets the smaller share of the height.
+constexpr int kWorksheetRows = 16;
 
 QString q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -58,15 +60,6 @@ QFont makeHeadingFont() {
     font.setBold(true);
     font.setPointSizeF(std::max(9.0, QApplication::font().pointSizeF()));
     return font;
-}
-
-QString faultText(int screen, FaultKind kind) {
-    const char* what = kind == FaultKind::DivisionByZero ? "除数为零"
-                       : kind == FaultKind::Overflow     ? "数值溢出"
-                                                         : "无效的运算";
-    return QStringLiteral("Form%1 的计算出错：%2。\n本次结果未输出，所有已输入的数据都保留。")
-        .arg(screen)
-        .arg(q(what));
 }
 
 } // namespace
@@ -116,22 +109,10 @@ ScreenWidget::ScreenWidget(Gui& gui, const Screen& screen) : gui_(gui), number_(
 
     auto* top = new QHBoxLayout;
     auto* left = new QVBoxLayout;
-    if (gridRows > kScrollingRows) {
-        auto* area = new QScrollArea;
-        auto* sheet = new QWidget;
-        sheet->setLayout(grid);
-        area->setWidget(sheet);
-        area->setWidgetResizable(true);
-        area->setFrameShape(QFrame::NoFrame);
-        area->setMinimumHeight(std::min(sheet->sizeHint().height(), 520));
-        // The sheet scrolls up and down only: the window is never narrower than the sheet.
-        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        area->setMinimumWidth(sheet->minimumSizeHint().width() +
-                              area->verticalScrollBar()->sizeHint().width() + 2 * area->frameWidth() + 4);
-        left->addWidget(area, 3);
-    } else {
-        left->addLayout(grid);
-    }
+    // Every grid can scroll, so that any screen fits a small screen at a large scale.
+    auto* sheet = new QWidget;
+    sheet->setLayout(grid);
+    left->addWidget(makeSheetArea(sheet), 3);
     left->addLayout(buttons);
     top->addLayout(left, 1);
     top->addLayout(side);
@@ -143,14 +124,15 @@ ScreenWidget::ScreenWidget(Gui& gui, const Screen& screen) : gui_(gui), number_(
     output_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     output_->setMinimumHeight(output_->fontMetrics().lineSpacing() * 6);
     for (const std::string& line : screen.lines)
-        output_->appendPlainText(q(line));
+        appendLine(output_, line, {});
 
     auto* root = new QVBoxLayout(this);
     if (!design.menu().empty())
         addMenuBar(design);
     root->addLayout(top);
-    root->addWidget(output_, gridRows > kScrollingRows ? 1 : 2);
+    root->addWidget(output_, gridRows > kWorksheetRows ? 1 : 2);
     output_->setVisible(design.hasOutput());
+    gui_.dataEntry().prepare(*this, design, number_ == kHome);
 }
 
 QWidget* ScreenWidget::makeControl(const Control& control) {
@@ -185,7 +167,8 @@ QWidget* ScreenWidget::makeControl(const Control& control) {
     }
     case ControlKind::Button: {
         auto* button = new QPushButton(text);
-        button->setAutoDefault(false);
+        // Enter on a focused button presses it, as Space does; no button is a window's default.
+        button->setAutoDefault(true);
         connect(button, &QPushButton::clicked, this,
                 [this, name] { gui_.session().click(number_, name.toStdString()); });
         w = button;
@@ -281,14 +264,19 @@ void Gui::onEvent(const Event& e) {
                 QLineEdit* box = w->field(QStringLiteral("Text1"));
                 box->setCompleter(completer);
                 connect(box, &QLineEdit::returnPressed, w, [this] { session_.click(kHome, "Command1"); });
+                addSearchHint(box, w->findChild<QPushButton*>(QStringLiteral("Command1")));
+                addMenuBarKey(w, w->findChild<QMenuBar*>());
             }
         }
+        if (!w->isVisible())
+            windows_.place(*w, widget(e.opener));
         w->show();
         w->raise();
         w->activateWindow();
         break;
     case Event::Kind::Hide:
         if (w) {
+            windows_.remember(*w);
             w->hide();
             // Later, not here: the handler that hid the screen may be running inside one of its
             // window's events.
@@ -296,10 +284,10 @@ void Gui::onEvent(const Event& e) {
         }
         break;
     case Event::Kind::Print:
-        w->output()->appendPlainText(q(e.text));
+        appendLine(w->output(), e.text, e.numbers);
         break;
     case Event::Kind::Clear:
-        w->output()->clear();
+        clearLines(w->output());
         break;
     case Event::Kind::Write:
         if (QLineEdit* field = w->field(q(e.control)))
@@ -309,12 +297,14 @@ void Gui::onEvent(const Event& e) {
         showMessageBox(q(e.text), false);
         break;
     case Event::Kind::Fault:
-        showMessageBox(faultText(e.screen, e.fault), true);
+        showMessageBox(faultText(session_.screen(e.screen)->design, e), true);
         break;
     case Event::Kind::End:
         for (ScreenWidget* screen : widgets_)
-            if (screen)
+            if (screen && screen->isVisible()) {
+                windows_.remember(*screen);
                 screen->hide();
+            }
         QApplication::quit();
         break;
     }

@@ -6,6 +6,9 @@
 #include "app/Session.h"
 #endif
 
+#include "gui/DataEntry.h"
+#include "gui/Windows.h"
+
 #include <QFont>
 #include <QString>
 #include <QWidget>
@@ -66,6 +69,8 @@ public:
     const QFont& headingFont() const { return headingFont_; }
     static QString title();
 
+    DataEntry& dataEntry() { return dataEntry_; }
+
 protected:
     // A modal message box; tests replace it so nothing waits for a user.
     virtual void showMessageBox(const QString& text, bool fault);
@@ -84,6 +89,8 @@ private:
     ScreenFiles* files_; // a child of this object
     std::array<ScreenWidget*, kScreenCount + 1> widgets_{};
     QFont headingFont_;
+    DataEntry dataEntry_;
+    WindowKeeper windows_;
 };
 
 // Application-wide set-up: the CJK default font and Qt's Chinese translations.

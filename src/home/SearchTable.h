@@ -1,8 +1,10 @@
 // The home screen's keyword table: every row the search tries, in row order.
 #pragma once
 
+#include <cstddef>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace fincalc {
 
@@ -27,5 +29,19 @@ std::span<const SearchEntry> toolRows();
 
 // All rows, in the order the search tries them.
 std::span<const SearchEntry> searchTable();
+
+// Whether some row's keyword is exactly the text, as the search compares them.
+bool isKeyword(std::string_view text);
+
+// What to suggest for a text that is no keyword.
+struct SearchHint {
+    // The keyword the text is once its leading and trailing blanks go (a view into the text);
+    // empty when there is none.
+    std::string_view trimmed;
+    // Up to `count` keywords nearest to the text by edit distance, nearest first, none further
+    // than half the text's length: the keywords a slip of the keyboard most likely meant.
+    std::vector<std::string_view> closest;
+};
+SearchHint searchHint(std::string_view text, std::size_t count = 3);
 
 } // namespace fincalc

@@ -75,6 +75,50 @@ TEST(ReadNumber, ReadsTheNumberAtTheStartOfTheText) {
         EXPECT_EQ(ReadNumber(c.text), c.value) << '"' << c.text << '"';
 }
 
+// What the front end tells the user about a field's text: whether it is wholly a number, and
+// what it reads as; never a fault.
+TEST(InspectNumber, TellsWhetherTheTextIsWhollyANumber) {
+    const struct {
+        const char* text;
+        double value;
+        bool found;
+        bool whole;
+    } cases[] = {
+        {"", 0, false, true},
+        {"   ", 0, false, true},
+        {"42", 42, true, true},
+        {"  -1.5e3\t", -1500, true, true}, // blanks around a number are no part of the text
+        {"1,000", 1000, true, true},
+        {"8%", 0.08, true, true},
+        {"１２３", 123, true, true},
+        {"０。５", 0.5, true, true},
+        {"abc", 0, false, false},
+        {"-", 0, false, false},
+        {".", 0, false, false},
+        {"1,5", 1, true, false},
+        {"12元", 12, true, false},
+        {"8 %", 8, true, false},
+        {"4 2", 4, true, false},
+        {"3e", 3, true, false},
+        {"0x10", 0, true, false},
+        {"1e-400", 0, true, true},
+    };
+    for (const auto& c : cases) {
+        const NumberReading r = InspectNumber(c.text);
+        EXPECT_EQ(r.value, c.value) << '"' << c.text << '"';
+        EXPECT_EQ(r.found, c.found) << '"' << c.text << '"';
+        EXPECT_EQ(r.whole, c.whole) << '"' << c.text << '"';
+        EXPECT_FALSE(r.overflow) << '"' << c.text << '"';
+        EXPECT_EQ(ReadNumber(c.text), r.value) << '"' << c.text << '"';
+    }
+    // Where ReadNumber faults, the inspection says so instead.
+    for (const char* text : {"1e309", "-1e309x"}) {
+        const NumberReading r = InspectNumber(text);
+        EXPECT_TRUE(r.overflow && r.found) << text;
+        EXPECT_EQ(r.value, 0) << text;
+    }
+}
+
 TEST(ReadNumber, NumbersBeyondTheDoubleRangeAreAnOverflowFault) {
     for (const char* text :
          {"1e309", "-1e309", "1,000e308", "99999999999999999999e300", "1e99999999999999999999", "０.1e310",

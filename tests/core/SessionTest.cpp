@@ -3,6 +3,8 @@
 
 #include "app/Session.h"
 
+#include <utility>
+
 #include <gtest/gtest.h>
 
 using namespace fincalc;
@@ -81,9 +83,18 @@ TEST(OutputArea, KeepsItsLinesAcrossHideAndShowUntilCleared) {
 }
 
 TEST_F(ProbeSession, PrintsTheFiveLineLayouts) {
+    recorder.events.clear();
     ASSERT_TRUE(session.click(1, "Command2"));
     EXPECT_EQ(home->lines, (std::vector<std::string>{"text+value=2.5", "text alone", "text+number=3",
                                                      "a=1 b=2.5", "a=!", ""}));
+    // Each print event says where its number items stand, so a front end can set them apart.
+    std::vector<std::vector<std::string>> numbers;
+    for (const Event& e : recorder.events) {
+        auto& items = numbers.emplace_back();
+        for (const Span& span : e.numbers)
+            items.push_back(e.text.substr(span.first, span.last - span.first));
+    }
+    EXPECT_EQ(numbers, (std::vector<std::vector<std::string>>{{"2.5"}, {}, {"3"}, {"1", "2.5"}, {}, {}}));
 }
 
 TEST_F(ProbeSession, AFaultStopsTheHandlerAndKeepsEverythingElse) {
@@ -97,6 +108,7 @@ TEST_F(ProbeSession, AFaultStopsTheHandlerAndKeepsEverythingElse) {
     EXPECT_EQ(recorder.events[0].text, "6");
     EXPECT_EQ(recorder.events[1].kind, Event::Kind::Fault);
     EXPECT_EQ(recorder.events[1].fault, FaultKind::DivisionByZero);
+    EXPECT_EQ(recorder.events[1].control, "Command1"); // the button, for the fault's report
     EXPECT_TRUE(home->lines.empty());
     EXPECT_EQ(home->texts["Text1"], "5");
     EXPECT_FALSE(session.ended());
@@ -173,4 +185,62 @@ TEST(ConsoleDriver, EscapesAndEchoes) {
                          "text\tForm1.Text1\t two  spaces\n"
                          ">\topen Form999\n"
                          "error\tunknown screen: Form999\n");
+}
+
+// Boxes holding a heading or a row's name are told from the boxes figures are typed into: by
+// their initial text, or declared so where that text reads as a number.
+TEST(Declarations, NameBoxesAreTheBoxesNoHandlerReadsAsANumber) {
+    const ScreenDesign design = ScreenDesign(1)
+                                    .box("Text1", 0, 0, "资产")
+                                    .box("Text2", 0, 1, "12元")
+                                    .box("Text3", 0, 2)
+                                    .box("Text4", 0, 3, "1,000")
+                                    .box("Text5", 0, 4, "8%")
+                                    .nameBox("Text6", 1, 0, "1")
+                                    .field("Text7", "x=");
+    for (const auto& [name, named] : {std::pair{"Text1", true},
+                                      {"Text2", true},
+                                      {"Text3", false},
+                                      {"Text4", false},
+                                      {"Text5", false},
+                                      {"Text6", true},
+                                      {"Text7", false}})
+        EXPECT_EQ(design.find(name)->nameBox, named) << name;
+
+    const struct {
+        int screen;
+        const char* box;
+        bool named;
+    } screens[] = {
+        {11, "Text13", true},  {11, "Text1", false},  // "概率" over the probabilities
+        {17, "Text12", true},  {17, "Text19", true},  // "状况", "X"
+        {17, "Text1", false},  {17, "Text25", false}, //
+        {62, "Text204", true}, {62, "Text167", true}, // "资产", "货币资金"
+        {62, "Text2", false},  {62, "Text35", false}, //
+        {63, "Text42", true},  {63, "Text40", true},  // "项目", "上年"
+        {92, "Text7", true},   {92, "Text1", false},  // "资本结构"; a figure starting as "1"
+        {158, "Text78", true}, {158, "Text1", false}, // the first row's number "1"; its x
+    };
+    for (const auto& c : screens) {
+        const auto design = declareScreen(c.screen);
+        if (!design)
+            continue;
+        EXPECT_EQ(design->find(c.box)->nameBox, c.named) << "Form" << c.screen << '.' << c.box;
+    }
+}
+
+// A shown screen says which screen's handler showed it, for a front end to place it beside.
+TEST(Navigation, AShowNamesTheScreenThatOpenedIt) {
+    Session session;
+    Recorder recorder;
+    session.addObserver(&recorder);
+    session.start();
+    session.pickMenu("利率");
+    session.open(32);
+    session.close(32);
+    std::vector<std::pair<int, int>> shows; // screen, opener
+    for (const Event& e : recorder.events)
+        if (e.kind == Event::Kind::Show)
+            shows.emplace_back(e.screen, e.opener);
+    EXPECT_EQ(shows, (std::vector<std::pair<int, int>>{{1, 0}, {32, 1}, {32, 0}, {1, 32}}));
 }

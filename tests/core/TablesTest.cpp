@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -194,4 +195,29 @@ TEST(Navigation, ClickingAHeadingLabelDoesNothing) {
     Cli cli;
     cli.run("menu 利率\n");
     EXPECT_EQ(cli.run("click Form32.Label1\nclick Form32.Label2\n"), "");
+}
+
+// A search that finds nothing: the keyword without its blanks, and the keywords nearest to it
+// (never the keyword itself, none twice although keywords repeat in the table, nearest first).
+TEST(Search, HintsForAMiss) {
+    const struct {
+        const char* text;
+        std::string_view trimmed;
+        std::vector<std::string_view> closest;
+    } cases[] = {
+        {" 复利计算", "复利计算", {"复利利率", "复利", "复利终值"}},
+        {"复利计算\u3000\t", "复利计算", {"复利利率", "复利", "复利终值"}},
+        {"营业周", "", {"营业周期"}},
+        {"流动比例", "", {"流动比率", "流动资产", "流动负债"}},
+        {"比率", "", {"利率", "概率"}},
+        {"xyz", "", {}},
+        {"", "", {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_FALSE(isKeyword(c.text)) << c.text;
+        const SearchHint hint = searchHint(c.text);
+        EXPECT_EQ(hint.trimmed, c.trimmed) << c.text;
+        EXPECT_EQ(hint.closest, c.closest) << c.text;
+    }
+    EXPECT_TRUE(isKeyword("复利计算"));
 }

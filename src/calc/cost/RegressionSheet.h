@@ -45,7 +45,7 @@ inline int layOut(ScreenDesign& design, const Titles& titles) {
     for (int j = 0; j < kColumns; ++j)
         design.box(fieldName(headingBoxes[j]), headingRow, 1 + j, std::string(headings[j]));
     const auto dataRow = [&](int row, int labelBox, std::string label) {
-        design.box(fieldName(labelBox), headingRow + row, 0, std::move(label));
+        design.nameBox(fieldName(labelBox), headingRow + row, 0, std::move(label)); // "1" to "12": names
         for (int j = 0; j < kColumns; ++j)
             design.box(fieldName(cellBox(j, row)), headingRow + row, 1 + j, std::to_string(cellBox(j, row)));
     };

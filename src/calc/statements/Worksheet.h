@@ -136,14 +136,14 @@ inline void layOut(ScreenDesign& design, std::span<const Caption> captions,
         const int column = 3 * blockOf(statement);
         const int headingRow = row(statement.top - kLinePitch);
         for (int k = 0; k < 3; ++k)
-            design.box(fieldName(statement.headings[k].box), headingRow, column + k,
-                       std::string(statement.headings[k].text));
+            design.nameBox(fieldName(statement.headings[k].box), headingRow, column + k,
+                           std::string(statement.headings[k].text));
         int top = statement.top;
         int number = statement.firstLine;
         for (const Line& line : statement.lines) {
             const std::string amount = statement.numberedAmounts ? std::to_string(number) : std::string();
-            design.box(fieldName(line.nameBox), row(top), column, std::string(line.name),
-                       line.message ? showMessage(*line.message) : Handler());
+            design.nameBox(fieldName(line.nameBox), row(top), column, std::string(line.name),
+                           line.message ? showMessage(*line.message) : Handler());
             design.box(fieldName(line.openingBox), row(top), column + 1, amount);
             design.box(fieldName(line.closingBox), row(top), column + 2, amount);
             top += kLinePitch;
