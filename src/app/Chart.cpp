@@ -78,6 +78,6 @@ void fitAxes(ChartPlot& plot, std::string xTitle, std::string yTitle) {
     }
 }
 
-Chart noteOnly(std::string title, std::string note) { return {.title = std::move(title), .note = std::move(note)}; }
+Chart noteOnly(std::string note) { return {.note = std::move(note)}; }
 
 } // namespace fincalc

@@ -72,12 +72,12 @@ template <class F> std::vector<ChartPoint> sample(F f, double low, double high, 
 }
 
 // A chart with no picture, only the note saying why.
-Chart noteOnly(std::string title, std::string note);
+Chart noteOnly(std::string note);
 
 // Which screens have a chart.
 bool hasChart(int screen);
-// The chart of a screen's fields; a note alone when the screen has no chart, or when the numbers
-// overflow on the way.
+// The chart of a screen's fields, with its title; a note alone when the screen has no chart, or
+// when the numbers overflow on the way.
 Chart chartOf(int screen, const Fields& fields);
 
 } // namespace fincalc

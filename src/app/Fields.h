@@ -27,7 +27,9 @@ public:
         return values;
     }
     // Whether the field holds anything but blanks.
-    bool filled(int k) const { return reader().text(fieldName(k)).find_first_not_of(' ') != std::string::npos; }
+    bool filled(int k) const {
+        return reader().text(fieldName(k)).find_first_not_of(' ') != std::string::npos;
+    }
 
 private:
     const Reader& reader() const { return static_cast<const Reader&>(*this); }

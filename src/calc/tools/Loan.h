@@ -45,7 +45,8 @@ template <class Reader> LoanReading readLoan(const Reader& c) {
     if (!(years > 0) || !(perYear > 0) || std::fabs(periods - whole) > 1e-9L || whole < 1 ||
         whole > kMostLoanPeriods)
         return {.problem = "贷款年数与每年还款次数须为正数，二者之积（还款期数）须为1至1200之间的整数。"};
-    return {.loan = Loan{toCents(amount.value()), annualRate.value() / perYear.value(), static_cast<int>(whole)}};
+    return {.loan =
+                Loan{toCents(amount.value()), annualRate.value() / perYear.value(), static_cast<int>(whole)}};
 }
 
 struct LoanRow {
