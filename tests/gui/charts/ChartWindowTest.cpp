@@ -1,0 +1,226 @@
+// The chart windows through real widgets, on the offscreen platform: the "图表" button, the window
+// beside its screen redrawn as fields change, Ctrl+S, and closing. With FINCALC_SHOTS set to a
+// folder, each chart is saved there as a picture with its screen, and the whole display as well.
+#include "gui/Gui.h" // before any Qt header: the session's emit() must be parsed before Qt's macro
+
+#include "gui/ChartModule.h"
+
+#include <QGraphicsView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace fincalc;
+
+namespace {
+
+// Records message boxes instead of waiting for a user to answer them.
+class RecordingGui : public gui::Gui {
+public:
+    using Gui::Gui;
+    QStringList messages;
+
+protected:
+    void showMessageBox(const QString& text, bool) override { messages << text; }
+};
+
+struct Example {
+    int screen;
+    std::vector<std::pair<const char*, const char*>> fields;
+};
+
+// Each chart's screen with its worked example typed in.
+const Example kExamples[] = {
+    {14, {{"Text1", "0.1"}, {"Text2", "0.6"}, {"Text4", "0.2"}, {"Text5", "0.4"}, {"Text13", "0.5"}}},
+    {90,
+     {{"Text1", "1000"},
+      {"Text2", "0.08"},
+      {"Text3", "500"},
+      {"Text4", "0.1"},
+      {"Text5", "200"},
+      {"Text6", "0.25"},
+      {"Text7", "100"},
+      {"Text8", "50"}}},
+    {125, {}},
+    {128, {{"Text1", "10"}, {"Text2", "6"}, {"Text3", "800"}, {"Text4", "2000"}}},
+    {163,
+     {{"Text1", "0.1"},
+      {"Text2", "-1000"},
+      {"Text3", "500"},
+      {"Text4", "400"},
+      {"Text5", "300"},
+      {"Text6", "100"}}},
+    {165, {{"Text1", "100000"}, {"Text2", "0.06"}, {"Text3", "2"}, {"Text4", "12"}}},
+};
+
+} // namespace
+
+class ChartWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    Session* session = nullptr;
+    RecordingGui* gui = nullptr;
+
+    QWidget* screen(int n) { return gui->widget(n); }
+    template <class T> T* control(int n, const char* name) {
+        return screen(n)->findChild<T*>(QString::fromLatin1(name));
+    }
+    void type(int n, const char* field, const char* text) {
+        QLineEdit* box = control<QLineEdit>(n, field);
+        box->clear();
+        QTest::keyClicks(box, QString::fromUtf8(text));
+    }
+    gui::ChartWindow* openChart(int n) {
+        QTest::mouseClick(control<QPushButton>(n, "ChartButton"), Qt::LeftButton);
+        return gui->chartWindow(n);
+    }
+
+private slots:
+    void initTestCase() {
+        static const QtMessageHandler standard = qInstallMessageHandler(nullptr);
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+            if (!message.startsWith(QStringLiteral("This plugin does not support")))
+                standard(type, context, message);
+        });
+        gui::setUpApplication();
+#ifdef FINCALC_CHART_MODULE_DIR
+        QCoreApplication::addLibraryPath(QStringLiteral(FINCALC_CHART_MODULE_DIR));
+#endif
+    }
+    void init() {
+        session = new Session;
+        gui = new RecordingGui(*session);
+        session->start();
+    }
+    void cleanup() {
+        delete gui;
+        delete session;
+    }
+
+    void onlyScreensWithAChartHaveTheButton() {
+        session->open(2);
+        QVERIFY(!control<QPushButton>(2, "ChartButton"));
+        session->open(14);
+        auto* button = control<QPushButton>(14, "ChartButton");
+        QVERIFY(button);
+        QCOMPARE(button->text(), QStringLiteral("图表"));
+        // In the side column, under "退出", which keeps its name and place.
+        const QPushButton* exit = control<QPushButton>(14, "Command5");
+        QCOMPARE(exit->text(), QStringLiteral("退出"));
+        QCOMPARE(button->x(), exit->x());
+        QVERIFY(button->y() > exit->y());
+        QVERIFY(!gui->chartWindow(14)); // nothing is drawn, nor loaded, before the button is pressed
+    }
+
+    void theChartRedrawsAsFieldsChangeAndClosesWithoutChangingAnything() {
+#ifndef FINCALC_CHART_MODULE_DIR
+        QSKIP("built without Qt Charts");
+#endif
+        session->open(14);
+        type(14, "Text1", "0.1");
+        type(14, "Text4", "0.2");
+        gui::ChartWindow* chart = openChart(14);
+        QVERIFY(chart && chart->isVisible());
+        QVERIFY(gui->messages.isEmpty());
+        // Beside the screen, not over it.
+        QVERIFY(!chart->frameGeometry().intersects(screen(14)->frameGeometry()) ||
+                chart->x() + chart->width() >= chart->screen()->availableGeometry().right());
+        // Without ρ: a note and no picture.
+        QCOMPARE(chart->chart().note, std::string("请输入A、B两个项目的σ和相关系数。"));
+        QVERIFY(chart->findChild<QLabel*>(QStringLiteral("ChartNote"))->isVisible());
+        QCOMPARE(chart->findChildren<QGraphicsView*>().size(), 0);
+
+        type(14, "Text13", "0.5");
+        type(14, "Text2", "0.6");
+        QCOMPARE(chart->findChildren<QGraphicsView*>().size(), 1);
+        QVERIFY(chart->chart().note.empty());
+        QCOMPARE(chart->chart().plots[0].marks.back().label,
+                 std::string("输入的比重：wA=0.6，σp=0.121655250605964"));
+        // A handler's write reaches the chart too: "取消" clears only the output, so press the
+        // screen's compute button and check that nothing about the chart changed the screen.
+        QTest::mouseClick(control<QPushButton>(14, "Command2"), Qt::LeftButton);
+        const QString printed = control<QPlainTextEdit>(14, "Output")->toPlainText();
+
+        chart->close();
+        QVERIFY(!chart->isVisible());
+        QVERIFY(screen(14)->isVisible());
+        QCOMPARE(control<QPlainTextEdit>(14, "Output")->toPlainText(), printed);
+        QCOMPARE(control<QLineEdit>(14, "Text13")->text(), QStringLiteral("0.5"));
+        QCOMPARE(session->screen(14)->texts.at("Text2"), std::string("0.6"));
+
+        // Opened again, it shows the fields as they are now; "退出" takes it away with the screen.
+        type(14, "Text13", "-1");
+        QCOMPARE(openChart(14), chart);
+        QVERIFY(chart->isVisible());
+        QCOMPARE(chart->chart().plots[0].marks.front().label.substr(0, 18), std::string("最小方差组合"));
+        QTest::mouseClick(control<QPushButton>(14, "Command5"), Qt::LeftButton);
+        QVERIFY(!screen(14)->isVisible());
+        QVERIFY(!chart->isVisible());
+    }
+
+    void ctrlSSavesThePicture() {
+#ifndef FINCALC_CHART_MODULE_DIR
+        QSKIP("built without Qt Charts");
+#endif
+        session->open(163);
+        for (const auto& [field, text] : kExamples[4].fields)
+            type(163, field, text);
+        gui::ChartWindow* chart = openChart(163);
+        QVERIFY(chart);
+        QTemporaryDir dir;
+        QString suggested;
+        chart->askSavePath = [&](const QString& name) {
+            suggested = name;
+            return dir.filePath(QStringLiteral("npv"));
+        };
+        chart->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(chart));
+        QTest::keyClick(chart, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(suggested, QStringLiteral("净现值与折现率.png"));
+        const QImage saved(dir.filePath(QStringLiteral("npv.png")));
+        QVERIFY(!saved.isNull());
+        QCOMPARE(saved.size(), chart->grab().size());
+
+        // Cancelling the dialog saves nothing.
+        chart->askSavePath = [](const QString&) { return QString(); };
+        QTest::keyClick(chart, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+    }
+
+    // Every chart draws its screen's worked example: a picture per plot, no note.
+    void everyChartDrawsItsWorkedExample() {
+#ifndef FINCALC_CHART_MODULE_DIR
+        QSKIP("built without Qt Charts");
+#endif
+        const QString shots = qEnvironmentVariable("FINCALC_SHOTS");
+        int drawn = 0;
+        for (const Example& example : kExamples) {
+            const int n = example.screen;
+            if (!session->open(n))
+                continue; // a screen not in this build
+            for (const auto& [field, text] : example.fields)
+                type(n, field, text);
+            gui::ChartWindow* chart = openChart(n);
+            QVERIFY(chart);
+            QVERIFY2(chart->chart().note.empty(), chart->chart().note.c_str());
+            QCOMPARE(chart->findChildren<QGraphicsView*>().size(), qsizetype(chart->chart().plots.size()));
+            ++drawn;
+            if (!shots.isEmpty()) {
+                QTest::qWait(200);
+                chart->grab().save(QStringLiteral("%1/chart-Form%2.png").arg(shots).arg(n));
+                chart->screen()->grabWindow(0).save(
+                    QStringLiteral("%1/display-Form%2.png").arg(shots).arg(n));
+            }
+            session->close(n);
+        }
+        QVERIFY(drawn >= 4);
+    }
+};
+
+QTEST_MAIN(ChartWindowTest)
+#include "ChartWindowTest.moc"
