@@ -23,8 +23,9 @@ ChartAxis makeAxis(std::string title, double low, double high, bool whole) {
         axis.ticks = {low, high};
         return axis;
     }
-    // The smallest of 1, 2, 5 times a power of ten that cuts the range into at most ten parts.
-    const double rough = span / 10;
+    // The smallest of 1, 2, 5 times a power of ten that cuts the range into at most six parts, so
+    // that the labels of a small plot have room.
+    const double rough = span / 6;
     const double power = std::pow(10, std::floor(std::log10(rough)));
     double step = 10 * power;
     for (const double m : {1, 2, 5})

@@ -25,7 +25,8 @@ struct ChartSeries {
     std::vector<ChartPoint> points{};
 };
 
-// A point worth pointing at (the break-even point, an IRR), labelled with what it is and its numbers.
+// A point worth pointing at (the break-even point, an IRR), labelled with what it is and its numbers;
+// a mark whose label another mark's label covers has none.
 struct ChartMark {
     std::string label;
     ChartPoint at;
@@ -54,7 +55,7 @@ struct Chart {
 };
 
 // An axis from about `low` to `high`, widened to round numbers so that its ends are labelled, with
-// four to ten ticks, whole numbers when `whole`. An empty range grows around its value.
+// four to seven ticks, whole numbers when `whole`. An empty range grows around its value.
 ChartAxis makeAxis(std::string title, double low, double high, bool whole = false);
 
 // The x and y axes that hold every point of the plot's series and marks, and y = 0. A plot of bars

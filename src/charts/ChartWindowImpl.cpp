@@ -6,9 +6,11 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QToolTip>
 #include <QVBoxLayout>
+
 #include <QtCharts/QBarSet>
 #include <QtCharts/QCategoryAxis>
 #include <QtCharts/QChart>
@@ -17,6 +19,8 @@
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QScatterSeries>
 #include <QtCharts/QStackedBarSeries>
+#include <algorithm>
+#include <cmath>
 
 namespace fincalc::charts {
 
@@ -24,22 +28,36 @@ namespace {
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
 
-// An axis labelled with the program's numbers at the chart's round ticks. `offset` shifts a plot of
-// bars, whose bars stand at 0, 1, 2, … on the axis, to its first x.
+// Labels every `stride`-th of the chart's round ticks with the program's numbers. `offset` shifts a
+// plot of bars, whose bars stand at 0, 1, 2, … on the axis, to its first x.
+void labelTicks(QCategoryAxis* a, const ChartAxis& axis, double offset, int stride,
+                const std::function<QString(double)>& format) {
+    for (const QString& label : a->categoriesLabels())
+        a->remove(label);
+    for (std::size_t k = 0; k < axis.ticks.size(); k += stride)
+        a->append(format(axis.ticks[k]), axis.ticks[k] - offset);
+}
+
 QCategoryAxis* makeAxis(const ChartAxis& axis, double offset, const std::function<QString(double)>& format) {
     auto* a = new QCategoryAxis;
     a->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     a->setRange(axis.min - offset, axis.max - offset);
     const double room = (axis.max - axis.min) * 1e-9; // the first label sits at the end of a category
     a->setStartValue(axis.min - offset - room);
-    for (const double tick : axis.ticks)
-        a->append(format(tick), tick - offset);
+    labelTicks(a, axis, offset, 1, format);
     a->setTitleText(q(axis.title));
     QFont font = QApplication::font();
     a->setLabelsFont(font);
     font.setBold(true);
     a->setTitleFont(font);
     return a;
+}
+
+// How many ticks apart the labels must be to keep clear of each other over `length` pixels.
+int strideFor(const ChartAxis& axis, double length, double labelSize) {
+    const double intervals = std::max<double>(1, axis.ticks.size() - 1);
+    return std::clamp(static_cast<int>(std::ceil(labelSize / (length / intervals))), 1,
+                      static_cast<int>(intervals));
 }
 
 } // namespace
@@ -52,10 +70,17 @@ ChartWindowImpl::ChartWindowImpl(std::function<QString(double)> formatNumber)
     note_->setObjectName(QStringLiteral("ChartNote"));
     note_->setWordWrap(true);
     note_->setAlignment(Qt::AlignCenter);
-    plots_ = new QGridLayout;
+    // On a small display (or at a large scale) the plots keep a readable size and scroll.
+    auto* sheet = new QWidget;
+    plots_ = new QGridLayout(sheet);
+    plots_->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(sheet);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
     auto* root = new QVBoxLayout(this);
     root->addWidget(note_);
-    root->addLayout(plots_, 1);
+    root->addWidget(scroll, 1);
     auto* save = new QShortcut(QKeySequence::Save, this);
     connect(save, &QShortcut::activated, this, [this] { this->save(); });
 }
@@ -73,7 +98,7 @@ void ChartWindowImpl::draw(const Chart& chart) {
     while (views_.size() < chart.plots.size()) {
         auto* view = new QChartView;
         view->setRenderHint(QPainter::Antialiasing);
-        view->setMinimumSize(320, 220);
+        view->setMinimumSize(300, 250);
         const int k = static_cast<int>(views_.size());
         plots_->addWidget(view, k == 0 ? 0 : 1, k == 0 ? 0 : k - 1, 1,
                           k == 0 ? std::max<int>(1, chart.plots.size() - 1) : 1);
@@ -106,6 +131,23 @@ QChart* ChartWindowImpl::drawPlot(const ChartPlot& plot) {
     QCategoryAxis* y = makeAxis(plot.y, 0, format_);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
+    // A small plot (a small window, a large scale) labels every second or third tick, rather than
+    // letting its labels shrink to "…".
+    connect(chart, &QChart::plotAreaChanged, chart,
+            [this, x, y, xAxis = plot.x, yAxis = plot.y, offset,
+             strides = std::pair(1, 1)](const QRectF& area) mutable {
+                const QFontMetrics metrics(x->labelsFont());
+                int widest = 0;
+                for (const double tick : xAxis.ticks)
+                    widest = std::max(widest, metrics.horizontalAdvance(format_(tick)));
+                const std::pair now(strideFor(xAxis, area.width(), widest + 2 * metrics.averageCharWidth()),
+                                    strideFor(yAxis, area.height(), 1.5 * metrics.height()));
+                if (now.first != strides.first)
+                    labelTicks(x, xAxis, offset, now.first, format_);
+                if (now.second != strides.second)
+                    labelTicks(y, yAxis, 0, now.second, format_);
+                strides = now;
+            });
     const auto add = [&](QAbstractSeries* series) {
         chart->addSeries(series);
         series->attachAxis(x);
@@ -121,8 +163,15 @@ QChart* ChartWindowImpl::drawPlot(const ChartPlot& plot) {
                                                QStringLiteral("=") + format_(at.y()));
     };
 
+    // Bars at the back, dots over lines.
+    std::vector<const ChartSeries*> inOrder;
+    for (const auto style : {ChartSeries::Style::Bars, ChartSeries::Style::Line, ChartSeries::Style::Dots})
+        for (const ChartSeries& s : plot.series)
+            if (s.style == style)
+                inOrder.push_back(&s);
     QStackedBarSeries* bars = nullptr;
-    for (const ChartSeries& s : plot.series) {
+    for (const ChartSeries* each : inOrder) {
+        const ChartSeries& s = *each;
         const QString name = q(s.name);
         if (s.style == ChartSeries::Style::Bars) {
             if (!bars)
@@ -153,6 +202,8 @@ QChart* ChartWindowImpl::drawPlot(const ChartPlot& plot) {
         bars->setBarWidth(0.8);
         add(bars);
     }
+    // A plot of one series says what it is in its title.
+    chart->legend()->setVisible(plot.series.size() > 1);
     // Each mark a dot of its own, labelled beside it rather than in the legend.
     const QColor markColor(190, 30, 45);
     for (const ChartMark& m : plot.marks) {
@@ -167,7 +218,7 @@ QChart* ChartWindowImpl::drawPlot(const ChartPlot& plot) {
         dot->setPointLabelsFont(font);
         dot->setPointLabelsColor(markColor);
         dot->setPointLabelsClipping(false);
-        dot->setPointLabelsVisible(true);
+        dot->setPointLabelsVisible(!label.isEmpty());
         connect(dot, &QXYSeries::hovered, this, [tip, label](QPointF at, bool on) { tip(label, at, on); });
         add(dot);
         for (QLegendMarker* marker : chart->legend()->markers(dot))

@@ -37,10 +37,11 @@ Chart ebitEpsChart(const Fields& f) {
         {"无差别点：" + named("EBIT", indifference) + "，" + named("EPS", epsStock(indifference)),
          {indifference.toDouble(), epsStock(indifference).toDouble()}});
     if (expected) {
-        plot.marks.push_back({"预计EBIT下甲方案：" + named("EPS", epsStock(EBIT)),
+        // One label for both plans' points at the expected EBIT, which lie close together.
+        plot.marks.push_back({"预计" + named("EBIT", EBIT) + "：甲" + named("EPS", epsStock(EBIT)) + "，乙" +
+                                  named("EPS", epsDebt(EBIT)),
                               {EBIT.toDouble(), epsStock(EBIT).toDouble()}});
-        plot.marks.push_back({"预计EBIT下乙方案：" + named("EPS", epsDebt(EBIT)),
-                              {EBIT.toDouble(), epsDebt(EBIT).toDouble()}});
+        plot.marks.push_back({"", {EBIT.toDouble(), epsDebt(EBIT).toDouble()}});
     }
     fitAxes(plot, "息税前利润EBIT", "每股收益EPS");
     return {.plots = {std::move(plot)}};
