@@ -118,10 +118,10 @@ const FieldTexts kPlans = {{"Text1", "1000"}, {"Text2", "0.08"}, {"Text3", "500"
 
 TEST(ChartTest, EbitEpsChartMarksTheIndifferencePoint) {
     const Chart c = chart(90, kPlans);
-    EXPECT_EQ(markLabels(c),
-              (std::vector<std::string>{"无差别点：EBIT=230，EPS=0.75", "预计EBIT下甲方案：EPS=0.6",
-                                        "预计EBIT下乙方案：EPS=0.525"}));
-    // The two lines meet at the mark: the one the stock plan's line and the debt plan's line share.
+    EXPECT_EQ(markLabels(c), (std::vector<std::string>{"无差别点：EBIT=230，EPS=0.75",
+                                                       "预计EBIT=200：甲EPS=0.6，乙EPS=0.525", ""}));
+    EXPECT_DOUBLE_EQ(c.plots[0].marks[2].at.y, 0.525);
+    // Both plans' lines pass through the indifference point.
     const auto at = [&](const char* name, double ebit) {
         const auto& p = series(c, name).points;
         return p.front().y + (p.back().y - p.front().y) * (ebit - p.front().x) / (p.back().x - p.front().x);
