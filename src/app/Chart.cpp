@@ -36,8 +36,9 @@ ChartAxis makeAxis(std::string title, double low, double high, bool whole) {
     if (whole)
         step = std::max(step, 1.0);
     const double first = std::floor(low / step + 1e-9), last = std::ceil(high / step - 1e-9);
-    axis.min = first * step;
-    axis.max = last * step;
+    // A range a hair beyond a round number keeps its ends: the tick stays round, nothing is cut off.
+    axis.min = std::min(first * step, low);
+    axis.max = std::max(last * step, high);
     for (double k = first; k <= last; ++k)
         axis.ticks.push_back(k * step);
     return axis;
