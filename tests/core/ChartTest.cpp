@@ -1,5 +1,6 @@
 // The charts' series, marks and notes, on the screens' worked examples: the same numbers the
 // screens print must be where the charts put their marks.
+#include "../ChartExamples.h"
 #include "Cli.h"
 
 #include "app/Catalogue.h"
@@ -17,9 +18,19 @@
 namespace {
 
 using namespace fincalc;
+using fincalc::test::chartExample;
 using fincalc::test::Cli;
 
 Chart chart(int screen, const FieldTexts& texts) { return chartOf(screen, Fields(texts)); }
+
+// The console script that opens the screen and types the texts into its fields.
+std::string typing(int screen, const FieldTexts& texts) {
+    const std::string form = "Form" + std::to_string(screen);
+    std::string script = "open " + form + "\n";
+    for (const auto& [field, text] : texts)
+        script += "type " + form + "." + field + " " + text + "\n";
+    return script;
+}
 
 const ChartSeries& series(const Chart& c, const std::string& name) {
     for (const ChartPlot& plot : c.plots)
@@ -56,9 +67,7 @@ void expectDrawable(const Chart& c) {
     }
 }
 
-// p = 10, v = 6, F = 2000: the break-even volume is 2000 / 4 = 500, where revenue and cost are
-// both 5000; at q = 800 the profit is 4 × 800 − 2000 = 1200.
-const FieldTexts kProfit = {{"Text1", "10"}, {"Text2", "6"}, {"Text3", "800"}, {"Text4", "2000"}};
+const FieldTexts& kProfit = chartExample(128);
 
 TEST(ChartTest, BreakEvenChartMarksTheBreakEvenPointAndTheCurrentVolume) {
     const Chart c = chart(128, kProfit);
@@ -111,11 +120,7 @@ TEST(ChartTest, FieldsThatGiveNoPictureGiveANote) {
     }
 }
 
-// D = 1000 at 8 %, ΔD = 500 at 10 %, T = 25 %, N = 100, ΔN = 50: the plans' EPS lines cross at
-// EBIT = 230 with EPS = (230 − 80) × 0.75 / 150 = 0.75; at the expected EBIT of 200 the screen
-// prints 0.6 for the stock plan and 0.525 for the debt plan.
-const FieldTexts kPlans = {{"Text1", "1000"}, {"Text2", "0.08"}, {"Text3", "500"}, {"Text4", "0.1"},
-                           {"Text5", "200"},  {"Text6", "0.25"}, {"Text7", "100"}, {"Text8", "50"}};
+const FieldTexts& kPlans = chartExample(90);
 
 TEST(ChartTest, EbitEpsChartMarksTheIndifferencePoint) {
     const Chart c = chart(90, kPlans);
@@ -137,10 +142,7 @@ TEST(ChartTest, EbitEpsChartFollowsTheScreenWhenItIsBuilt) {
     if (!isDeclared(90))
         GTEST_SKIP() << "the financing-choice screen is not in this build";
     Cli cli;
-    std::string script = "open Form90\n";
-    for (const auto& [field, text] : kPlans)
-        script += "type Form90." + field + " " + text + "\n";
-    cli.run(script);
+    cli.run(typing(90, kPlans));
     EXPECT_NE(cli.run("chart Form90\n").find("mark\tForm90\t无差别点：EBIT=230，EPS=0.75\t230\t0.75\n"),
               std::string::npos);
     // What the screen prints at the expected EBIT is what the chart marks there.
@@ -153,10 +155,7 @@ TEST(ChartTest, BreakEvenChartFollowsTheScreenWhenItIsBuilt) {
     if (!isDeclared(128))
         GTEST_SKIP() << "the profit screen is not in this build";
     Cli cli;
-    std::string script = "open Form128\n";
-    for (const auto& [field, text] : kProfit)
-        script += "type Form128." + field + " " + text + "\n";
-    cli.run(script);
+    cli.run(typing(128, kProfit));
     const std::string events = cli.run("chart Form128\n");
     EXPECT_NE(events.find("mark\tForm128\t保本点：q=500，收入=成本=5000\t500\t5000\n"), std::string::npos);
     EXPECT_NE(events.find("mark\tForm128\t当前销售量：q=800，利润=1200\t800\t8000\n"), std::string::npos);
@@ -164,9 +163,7 @@ TEST(ChartTest, BreakEvenChartFollowsTheScreenWhenItIsBuilt) {
               "利润=（单价-单位变动成本）*销售量-固定成本=1200");
 }
 
-// σA = 0.1, σB = 0.2, ρ = 0.5 with wA = 0.6: the screen prints σp = 0.121655250605964.
-const FieldTexts kTwoAssets = {{"Text1", "0.1"}, {"Text2", "0.6"}, {"Text3", "0.1"}, {"Text4", "0.2"},
-                               {"Text5", "0.4"}, {"Text6", "0.2"}, {"Text13", "0.5"}};
+const FieldTexts& kTwoAssets = chartExample(14);
 
 TEST(ChartTest, PortfolioChartRunsFromBToAAndMarksTheTypedWeight) {
     const Chart c = chart(14, kTwoAssets);
@@ -231,8 +228,7 @@ FieldTexts cashFlowFields(const char* rate, std::initializer_list<const char*> n
 
 TEST(ChartTest, NpvCurveCrossesZeroAtTheIrrTheScreenPrints) {
     // The textbook project: NPV at 10 % is 78.8197527491292, the IRR 0.144888442785856.
-    const FieldTexts project = cashFlowFields("0.1", {"-1000", "500", "400", "300", "100"});
-    const Chart c = chart(163, project);
+    const Chart c = chart(163, chartExample(163));
     EXPECT_EQ(markLabels(c),
               (std::vector<std::string>{"IRR=0.144888442785856", "i=0.1，NPV=78.8197527491292"}));
     // The sampled curve changes sign once, around the IRR.
@@ -252,15 +248,7 @@ TEST(ChartTest, NpvCurveCrossesZeroAtTheIrrTheScreenPrints) {
     EXPECT_EQ(c.plots[1].series[0].style, ChartSeries::Style::Bars);
     expectDrawable(c);
 
-    Cli cli;
-    EXPECT_EQ(Cli::lastPrint(cli.press(163,
-                                       {{"Text1", "0.1"},
-                                        {"Text2", "-1000"},
-                                        {"Text3", "500"},
-                                        {"Text4", "400"},
-                                        {"Text5", "300"},
-                                        {"Text6", "100"}},
-                                       "Command1")),
+    EXPECT_EQ(Cli::lastPrint(Cli().press(163, chartExample(163), "Command1")),
               "NPV=∑NCFt/(1+i)^t=78.8197527491292");
 }
 

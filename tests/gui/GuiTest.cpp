@@ -1,5 +1,5 @@
 // The window front end through real widgets, on the offscreen platform.
-#include "gui/Gui.h"
+#include "RecordingGui.h"
 
 #include <QAction>
 #include <QCompleter>
@@ -12,21 +12,7 @@
 
 using namespace fincalc;
 
-namespace {
-
-// Records message boxes instead of waiting for a user to answer them.
-class RecordingGui : public gui::Gui {
-public:
-    using Gui::Gui;
-    QStringList messages;
-
-protected:
-    void showMessageBox(const QString& text, bool fault) override {
-        messages << (fault ? QStringLiteral("fault: ") : QString()) + text;
-    }
-};
-
-} // namespace
+using test::RecordingGui;
 
 class GuiTest : public QObject {
     Q_OBJECT
@@ -54,12 +40,7 @@ private:
 
 private slots:
     void initTestCase() {
-        // The offscreen platform cannot raise windows and says so at every show.
-        static const QtMessageHandler standard = qInstallMessageHandler(nullptr);
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-            if (!message.startsWith(QStringLiteral("This plugin does not support")))
-                standard(type, context, message);
-        });
+        test::quietOffscreenWarnings();
         gui::setUpApplication();
     }
     void init() {

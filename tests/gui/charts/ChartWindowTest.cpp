@@ -1,7 +1,10 @@
 // The chart windows through real widgets, on the offscreen platform: the "图表" button, the window
 // beside its screen redrawn as fields change, Ctrl+S, and closing. With FINCALC_SHOTS set to a
 // folder, each chart is saved there as a picture with its screen, and the whole display as well.
-#include "gui/Gui.h" // before any Qt header: the session's emit() must be parsed before Qt's macro
+#ifndef Q_MOC_RUN // moc cannot parse the C++20 library headers the core uses
+#include "../../ChartExamples.h"
+#endif
+#include "../RecordingGui.h" // before any Qt header: the session's emit() must be parsed before Qt's macro
 
 #include "gui/ChartModule.h"
 
@@ -16,48 +19,9 @@
 
 using namespace fincalc;
 
-namespace {
-
-// Records message boxes instead of waiting for a user to answer them.
-class RecordingGui : public gui::Gui {
-public:
-    using Gui::Gui;
-    QStringList messages;
-
-protected:
-    void showMessageBox(const QString& text, bool) override { messages << text; }
-};
-
-struct Example {
-    int screen;
-    std::vector<std::pair<const char*, const char*>> fields;
-};
-
-// Each chart's screen with its worked example typed in.
-const Example kExamples[] = {
-    {14, {{"Text1", "0.1"}, {"Text2", "0.6"}, {"Text4", "0.2"}, {"Text5", "0.4"}, {"Text13", "0.5"}}},
-    {90,
-     {{"Text1", "1000"},
-      {"Text2", "0.08"},
-      {"Text3", "500"},
-      {"Text4", "0.1"},
-      {"Text5", "200"},
-      {"Text6", "0.25"},
-      {"Text7", "100"},
-      {"Text8", "50"}}},
-    {125, {}},
-    {128, {{"Text1", "10"}, {"Text2", "6"}, {"Text3", "800"}, {"Text4", "2000"}}},
-    {163,
-     {{"Text1", "0.1"},
-      {"Text2", "-1000"},
-      {"Text3", "500"},
-      {"Text4", "400"},
-      {"Text5", "300"},
-      {"Text6", "100"}}},
-    {165, {{"Text1", "100000"}, {"Text2", "0.06"}, {"Text3", "2"}, {"Text4", "12"}}},
-};
-
-} // namespace
+using test::chartExample;
+using test::chartExamples;
+using test::RecordingGui;
 
 class ChartWindowTest : public QObject {
     Q_OBJECT
@@ -70,10 +34,10 @@ private:
     template <class T> T* control(int n, const char* name) {
         return screen(n)->findChild<T*>(QString::fromLatin1(name));
     }
-    void type(int n, const char* field, const char* text) {
-        QLineEdit* box = control<QLineEdit>(n, field);
+    void type(int n, const std::string& field, const std::string& text) {
+        QLineEdit* box = screen(n)->findChild<QLineEdit*>(QString::fromStdString(field));
         box->clear();
-        QTest::keyClicks(box, QString::fromUtf8(text));
+        QTest::keyClicks(box, QString::fromStdString(text));
     }
     gui::ChartWindow* openChart(int n) {
         QTest::mouseClick(control<QPushButton>(n, "ChartButton"), Qt::LeftButton);
@@ -82,11 +46,7 @@ private:
 
 private slots:
     void initTestCase() {
-        static const QtMessageHandler standard = qInstallMessageHandler(nullptr);
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-            if (!message.startsWith(QStringLiteral("This plugin does not support")))
-                standard(type, context, message);
-        });
+        test::quietOffscreenWarnings();
         gui::setUpApplication();
 #ifdef FINCALC_CHART_MODULE_DIR
         QCoreApplication::addLibraryPath(QStringLiteral(FINCALC_CHART_MODULE_DIR));
@@ -168,7 +128,7 @@ private slots:
         QSKIP("built without Qt Charts");
 #endif
         session->open(163);
-        for (const auto& [field, text] : kExamples[4].fields)
+        for (const auto& [field, text] : chartExample(163))
             type(163, field, text);
         gui::ChartWindow* chart = openChart(163);
         QVERIFY(chart);
@@ -199,18 +159,15 @@ private slots:
 #endif
         const QString shots = qEnvironmentVariable("FINCALC_SHOTS");
         int drawn = 0;
-        for (const Example& example : kExamples) {
+        for (const auto& example : chartExamples()) {
             const int n = example.screen;
             if (!session->open(n)) {
                 // A screen not in this build: its chart from the worked example alone, drawn in the
                 // first chart's window, for the pictures.
-                if (!shots.isEmpty() && gui->chartWindow(kExamples[0].screen)) {
-                    FieldTexts texts;
-                    for (const auto& [field, text] : example.fields)
-                        texts[field] = text;
-                    gui::ChartWindow* chart = gui->chartWindow(kExamples[0].screen);
+                if (!shots.isEmpty() && gui->chartWindow(chartExamples().front().screen)) {
+                    gui::ChartWindow* chart = gui->chartWindow(chartExamples().front().screen);
                     chart->show();
-                    chart->draw(chartOf(n, Fields(texts)));
+                    chart->draw(chartOf(n, Fields(example.fields)));
                     QTest::qWait(200);
                     chart->grab().save(QStringLiteral("%1/chart-Form%2.png").arg(shots).arg(n));
                     chart->hide();
