@@ -74,13 +74,13 @@ ChartWindowImpl::ChartWindowImpl(std::function<QString(double)> formatNumber)
     auto* sheet = new QWidget;
     plots_ = new QGridLayout(sheet);
     plots_->setContentsMargins(0, 0, 0, 0);
-    auto* scroll = new QScrollArea;
-    scroll->setWidget(sheet);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
+    scroll_ = new QScrollArea;
+    scroll_->setWidget(sheet);
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
     auto* root = new QVBoxLayout(this);
     root->addWidget(note_);
-    root->addWidget(scroll, 1);
+    root->addWidget(scroll_, 1);
     auto* save = new QShortcut(QKeySequence::Save, this);
     connect(save, &QShortcut::activated, this, [this] { this->save(); });
 }
@@ -90,6 +90,9 @@ void ChartWindowImpl::draw(const Chart& chart) {
     setWindowTitle(QStringLiteral("图表：") + q(chart.title));
     note_->setText(q(chart.note));
     note_->setVisible(!chart.note.empty());
+    // A note alone stands in the middle of the window, in place of the picture.
+    scroll_->setVisible(!chart.plots.empty());
+    static_cast<QVBoxLayout*>(layout())->setStretchFactor(note_, chart.plots.empty() ? 1 : 0);
     // The first plot on top, the others side by side beneath it.
     while (views_.size() > chart.plots.size()) {
         delete views_.back();

@@ -11,6 +11,7 @@ class QChart;
 class QChartView;
 class QGridLayout;
 class QLabel;
+class QScrollArea;
 
 namespace fincalc::charts {
 
@@ -28,6 +29,7 @@ private:
     std::function<QString(double)> format_;
     Chart chart_;
     QLabel* note_;
+    QScrollArea* scroll_;
     QGridLayout* plots_;
     std::vector<QChartView*> views_;
 };

@@ -88,8 +88,11 @@ private:
 #ifdef FINCALC_CHART_MODULE
         if (module_)
             return module_;
-        // Beside the program in the build tree, then where the program is installed.
-        QStringList places{QCoreApplication::applicationDirPath(), QStringLiteral(FINCALC_CHART_INSTALL_DIR)};
+        // Beside the program in the build tree, then where the program is installed: under the
+        // program's own prefix when the installed tree has been moved, else where it was installed.
+        const QString program = QCoreApplication::applicationDirPath();
+        QStringList places{program, program + QStringLiteral("/../" FINCALC_CHART_INSTALL_LIBDIR "/fincalc"),
+                           QStringLiteral(FINCALC_CHART_INSTALL_DIR)};
         places += QCoreApplication::libraryPaths();
         for (const QString& place : places) {
             const QString file = place + QStringLiteral("/" FINCALC_CHART_MODULE);
