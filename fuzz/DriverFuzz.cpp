@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     NullBuffer discard;
     std::ostream out(&discard);
     std::istringstream script(std::string(reinterpret_cast<const char*>(data), size));
-    fincalc::Driver driver(out, true);
+    fincalc::Driver driver(out, true, fincalc::Driver::Files::Refused);
     driver.run(script);
     return 0;
 }

@@ -20,13 +20,16 @@ constexpr int kScreenCount = 166;
 bool isDeclared(int number);
 std::optional<ScreenDesign> declareScreen(int number);
 
+// Field name -> text.
+using FieldTexts = std::map<std::string, std::string, std::less<>>;
+
 // A created screen: its declaration and what the user sees on it.
 struct Screen {
     explicit Screen(ScreenDesign d);
 
     ScreenDesign design;
-    std::map<std::string, std::string, std::less<>> texts; // field name -> current text
-    std::vector<std::string> lines;                        // the output area, top to bottom
+    FieldTexts texts;               // every field's current text
+    std::vector<std::string> lines; // the output area, top to bottom
     bool visible = false;
 };
 

@@ -2,13 +2,12 @@
 #pragma once
 
 #include "app/Arith.h"
+#include "app/Catalogue.h"
 #include "app/Number.h"
 #include "app/Screen.h"
 
 #include <array>
 #include <cstddef>
-#include <functional>
-#include <map>
 #include <string>
 #include <string_view>
 
@@ -34,9 +33,6 @@ public:
 private:
     const Reader& reader() const { return static_cast<const Reader&>(*this); }
 };
-
-// Field name -> text, as a created screen holds its fields.
-using FieldTexts = std::map<std::string, std::string, std::less<>>;
 
 // A screen's fields as they stand, read outside any handler; a field the texts lack reads as empty.
 class Fields : public ReadsFields<Fields> {

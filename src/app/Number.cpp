@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 namespace fincalc {
 
@@ -66,11 +67,9 @@ bool isGroup(const std::string& text, std::size_t comma) {
     return comma + 4 == text.size() || !isDigit(text[comma + 4]);
 }
 
-} // namespace
-
-double ReadNumber(std::string_view raw) {
-    const std::string text = foldWidth(raw);
-    std::size_t p = 0;
+// Reads the number that starts at text[p] (after blanks), leaving p just past it (and past a
+// percent sign); nothing when no digit stands there.
+std::optional<double> readNumberAt(const std::string& text, std::size_t& p) {
     while (p < text.size() && (text[p] == ' ' || text[p] == '\t'))
         ++p;
 
@@ -105,7 +104,7 @@ double ReadNumber(std::string_view raw) {
         }
     }
     if (!anyDigit)
-        return 0;
+        return std::nullopt;
     long long exponent = 0;
     if (p < text.size() && (text[p] == 'e' || text[p] == 'E')) {
         std::size_t q = p + 1;
@@ -127,6 +126,8 @@ double ReadNumber(std::string_view raw) {
         }
     }
     const bool percent = p < text.size() && text[p] == '%';
+    if (percent)
+        ++p;
 
     const char* first = number.data();
     if (*first == '+')
@@ -145,6 +146,26 @@ double ReadNumber(std::string_view raw) {
     if (percent)
         value /= 100;
     return value;
+}
+
+} // namespace
+
+double ReadNumber(std::string_view raw) {
+    std::size_t p = 0;
+    return readNumberAt(foldWidth(raw), p).value_or(0);
+}
+
+std::optional<double> ReadWholeNumber(std::string_view raw) {
+    const std::string text = foldWidth(raw);
+    std::size_t p = 0;
+    try {
+        const std::optional<double> value = readNumberAt(text, p);
+        while (p < text.size() && (text[p] == ' ' || text[p] == '\t'))
+            ++p;
+        return p == text.size() ? value : std::nullopt;
+    } catch (const ArithmeticFault&) {
+        return std::nullopt; // beyond the range of a double
+    }
 }
 
 std::string FormatNumber(double x) {

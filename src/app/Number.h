@@ -1,6 +1,7 @@
 // Text to number and back, as every field and printed line uses them.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,10 @@ namespace fincalc {
 // their ASCII twins ("。" as "."), "1,000" groups digits, "8%" is 0.08. A number beyond the
 // double range raises an overflow fault.
 double ReadNumber(std::string_view text);
+
+// The number a text holds when the whole text is one number as ReadNumber reads it ("1,000",
+// "８%", " -3 "); nothing for an empty text, "12abc" or a number beyond the double range.
+std::optional<double> ReadWholeNumber(std::string_view text);
 
 // 15 significant digits, trailing zeros dropped, exponent form outside 1E-4 to 1E+15
 // ("1.5E+20", "1E-05"); negative zero shows as "0".

@@ -51,14 +51,14 @@ ScreenDesign& ScreenDesign::field(std::string name, std::string label, std::stri
 }
 
 ScreenDesign& ScreenDesign::field(std::string name, std::string label, int row, int col,
-                                  std::string labelName) {
+                                  std::string labelName, std::string initial) {
     add({.kind = ControlKind::Label,
          .name = std::move(labelName),
          .text = std::move(label),
          .row = row,
          .col = col,
          .buddy = name});
-    return box(std::move(name), row, col + 1);
+    return box(std::move(name), row, col + 1, std::move(initial));
 }
 
 ScreenDesign& ScreenDesign::button(std::string name, std::string caption, Handler onClick) {
@@ -150,6 +150,16 @@ int controlNumber(std::string_view name) {
     int k = 0;
     std::from_chars(name.data() + digits, name.data() + name.size(), k);
     return k;
+}
+
+std::string screenName(int number) { return "Form" + std::to_string(number); }
+
+int screenNumber(std::string_view name) {
+    if (!name.starts_with("Form") || name.size() == 4 || name[4] == '0')
+        return 0;
+    int n = 0;
+    const auto [end, ec] = std::from_chars(name.data() + 4, name.data() + name.size(), n);
+    return ec == std::errc() && end == name.data() + name.size() ? n : 0;
 }
 
 std::string fieldName(int k) { return "Text" + std::to_string(k); }

@@ -60,8 +60,9 @@ public:
     ScreenDesign& label(std::string name, std::string caption);
     ScreenDesign& field(std::string name, std::string label, std::string labelName = {});
     // A labelled field at an explicit cell, for screens with several columns of fields: the label
-    // there, the field in the next column.
-    ScreenDesign& field(std::string name, std::string label, int row, int col, std::string labelName = {});
+    // there, the field in the next column, starting with the initial text.
+    ScreenDesign& field(std::string name, std::string label, int row, int col, std::string labelName = {},
+                        std::string initial = {});
 
     // Buttons: compute buttons below the grid; "取消", "退出" and others in the side column.
     ScreenDesign& button(std::string name, std::string caption, Handler onClick = {});
@@ -91,6 +92,10 @@ private:
     bool hasOutput_ = true;
     int nextRow_ = 0;
 };
+
+// A screen's name "FormN", and back: N for a name written without leading zeros, 0 for any other.
+std::string screenName(int number);
+int screenNumber(std::string_view name);
 
 // The number K of a control named "TextK" (or "CommandK", "LabelK"); 0 when it has none.
 int controlNumber(std::string_view name);

@@ -110,6 +110,9 @@ void Session::hide(int screen) {
 void Session::end() {
     if (ended_)
         return;
+    for (Observer* o : observers_)
+        if (!o->mayEnd())
+            return;
     ended_ = true;
     emit({.kind = Event::Kind::End});
 }
@@ -150,6 +153,24 @@ bool Session::type(int screen, std::string_view field, std::string text) {
     if (it == s->texts.end())
         return false;
     it->second = std::move(text);
+    return true;
+}
+
+bool Session::restore(int screen, const FieldTexts& texts) {
+    Screen* s = catalogue_.created(screen);
+    if (ended_ || !s || !s->visible)
+        return false;
+    for (const auto& [field, text] : texts)
+        if (!s->texts.contains(field))
+            return false;
+    for (const Control* field : s->design.fields()) { // in the order of the fields' numbers
+        const auto restored = texts.find(field->name);
+        std::string& now = s->texts.find(field->name)->second;
+        if (restored == texts.end() || now == restored->second)
+            continue;
+        now = restored->second;
+        emit({.kind = Event::Kind::Write, .screen = screen, .control = field->name, .text = now});
+    }
     return true;
 }
 

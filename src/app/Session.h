@@ -28,6 +28,9 @@ public:
     virtual ~Observer() = default;
     // Called as each event happens; a Message event returns when the user has answered it.
     virtual void onEvent(const Event& event) = 0;
+    // Asked before the program ends; false keeps it running (a front end whose user chose to go
+    // back to unsaved work).
+    virtual bool mayEnd() { return true; }
 };
 
 class Session;
@@ -90,6 +93,9 @@ public:
     bool click(int screen, std::string_view control);
     bool pickMenu(std::string_view item); // by item name or caption
     bool close(int screen);               // the window's close control
+    // Opening a saved file: the named fields of a shown screen get their texts, each change a
+    // Write event; false, changing nothing, when a name is not a field of the screen.
+    bool restore(int screen, const FieldTexts& texts);
 
     // What the user sees.
     bool exists(int screen) const { return catalogue_.exists(screen); }

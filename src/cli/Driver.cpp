@@ -1,25 +1,15 @@
 #include "cli/Driver.h"
 
 #include "app/Chart.h"
+#include "app/ScreenFile.h"
+#include "export/Workbook.h"
 
-#include <charconv>
 #include <istream>
 #include <ostream>
 
 namespace fincalc {
 
 namespace {
-
-std::string formName(int screen) { return "Form" + std::to_string(screen); }
-
-// "FormN" with N written without leading zeros; 0 when the text is not a screen name.
-int parseScreen(std::string_view name) {
-    if (!name.starts_with("Form") || name.size() == 4 || name[4] == '0')
-        return 0;
-    int n = 0;
-    const auto [end, ec] = std::from_chars(name.data() + 4, name.data() + name.size(), n);
-    return ec == std::errc() && end == name.data() + name.size() ? n : 0;
-}
 
 struct Target {
     int screen = 0;
@@ -31,7 +21,7 @@ Target parseTarget(std::string_view text) {
     const auto dot = text.find('.');
     if (dot == std::string_view::npos)
         return {};
-    return {parseScreen(text.substr(0, dot)), text.substr(dot + 1)};
+    return {screenNumber(text.substr(0, dot)), text.substr(dot + 1)};
 }
 
 } // namespace
@@ -52,7 +42,7 @@ std::string escapeField(std::string_view text) {
     return out;
 }
 
-Driver::Driver(std::ostream& out, bool echo) : out_(out), echo_(echo) {
+Driver::Driver(std::ostream& out, bool echo, Files files) : out_(out), echo_(echo), files_(files) {
     session_.addObserver(this);
     session_.start();
 }
@@ -60,7 +50,7 @@ Driver::Driver(std::ostream& out, bool echo) : out_(out), echo_(echo) {
 Driver::~Driver() { session_.removeObserver(this); }
 
 void Driver::onEvent(const Event& e) {
-    const std::string screen = formName(e.screen);
+    const std::string screen = screenName(e.screen);
     switch (e.kind) {
     case Event::Kind::Show:
         out_ << "show\t" << screen << '\n';
@@ -134,7 +124,7 @@ bool Driver::runCommand(std::string_view verb, std::string_view rest) {
         return true;
     }
     if (verb == "open" || verb == "close" || verb == "dump") {
-        const int screen = parseScreen(rest);
+        const int screen = screenNumber(rest);
         if (!session_.exists(screen))
             return fail("unknown screen");
         if (verb == "open") {
@@ -147,10 +137,10 @@ bool Driver::runCommand(std::string_view verb, std::string_view rest) {
             if (!s)
                 return fail("screen not shown");
             for (const Control* field : s->design.fields())
-                out_ << "text\t" << formName(screen) << '.' << field->name << '\t'
+                out_ << "text\t" << screenName(screen) << '.' << field->name << '\t'
                      << escapeField(s->texts.find(field->name)->second) << '\n';
             for (const std::string& printed : s->lines)
-                out_ << "line\t" << formName(screen) << '\t' << escapeField(printed) << '\n';
+                out_ << "line\t" << screenName(screen) << '\t' << escapeField(printed) << '\n';
         }
         return true;
     }
@@ -176,13 +166,13 @@ bool Driver::runCommand(std::string_view verb, std::string_view rest) {
         } else if (verb == "click") {
             session_.click(target.screen, target.control);
         } else {
-            out_ << "text\t" << formName(target.screen) << '.' << control->name << '\t'
+            out_ << "text\t" << screenName(target.screen) << '.' << control->name << '\t'
                  << escapeField(s->texts.find(control->name)->second) << '\n';
         }
         return true;
     }
     if (verb == "chart") {
-        const int screen = parseScreen(rest);
+        const int screen = screenNumber(rest);
         if (!session_.exists(screen))
             return fail("unknown screen");
         if (!hasChart(screen))
@@ -192,12 +182,34 @@ bool Driver::runCommand(std::string_view verb, std::string_view rest) {
         printChart(screen);
         return true;
     }
+    // Saving and exporting take a created screen, as `dump` does; loading a shown one, as `type` does.
+    if (verb == "save" || verb == "load" || verb == "export") {
+        const auto space = rest.find(' ');
+        const int screen = screenNumber(rest.substr(0, space));
+        const std::string path =
+            space == std::string_view::npos ? std::string() : std::string(rest.substr(space + 1));
+        if (path.empty())
+            return fail("bad command");
+        if (!session_.exists(screen))
+            return fail("unknown screen");
+        const Screen* s = session_.screen(screen);
+        if (!s || (verb == "load" && !s->visible))
+            return fail("screen not shown");
+        if (files_ == Files::Refused)
+            return fail("files are not allowed here");
+        const auto refused = verb == "save"   ? saveScreen(*s, path)
+                             : verb == "load" ? openScreen(session_, screen, path)
+                                              : exportWorkbook(*s, path);
+        if (refused)
+            return fail(describe(*refused));
+        return true;
+    }
     return false;
 }
 
 // One line for the chart, its note, each plot with its axes, each series point and each mark.
 void Driver::printChart(int screen) {
-    const std::string form = formName(screen);
+    const std::string form = screenName(screen);
     const Chart chart = chartOf(screen, Fields(session_.screen(screen)->texts));
     out_ << "chart\t" << form << '\t' << escapeField(chart.title) << '\n';
     if (!chart.note.empty())

@@ -11,7 +11,11 @@ namespace fincalc {
 
 class Driver : public Observer {
 public:
-    Driver(std::ostream& out, bool echo);
+    // Whether `save`, `load` and `export` may touch files (not for scripts of unknown origin,
+    // such as a fuzzer's).
+    enum class Files { Allowed, Refused };
+
+    Driver(std::ostream& out, bool echo, Files files = Files::Allowed);
     ~Driver() override;
 
     // Runs every command of the script, stopping at the program's end. Returns the exit status:
@@ -29,6 +33,7 @@ private:
 
     std::ostream& out_;
     bool echo_;
+    Files files_;
     bool failed_ = false;
     Session session_;
 };

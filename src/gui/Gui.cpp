@@ -1,5 +1,6 @@
 #include "gui/Gui.h"
 
+#include "gui/ScreenFiles.h"
 #include "home/SearchTable.h"
 
 #include <QApplication>
@@ -247,7 +248,8 @@ void ScreenWidget::closeEvent(QCloseEvent* event) {
 
 // ---- the front end
 
-Gui::Gui(Session& session) : session_(session), headingFont_(makeHeadingFont()) {
+Gui::Gui(Session& session)
+    : session_(session), files_(new ScreenFiles(*this)), headingFont_(makeHeadingFont()) {
     session_.addObserver(this);
 }
 
@@ -269,6 +271,7 @@ void Gui::onEvent(const Event& e) {
     case Event::Kind::Show:
         if (!w) {
             w = widgets_[e.screen] = new ScreenWidget(*this, *session_.screen(e.screen));
+            files_->attach(*w);
             if (e.screen == kHome) {
                 auto* completer = new QCompleter(w);
                 QStringList keywords;

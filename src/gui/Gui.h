@@ -23,6 +23,7 @@ namespace fincalc::gui {
 class ChartWindow;
 class ChartWindows;
 class Gui;
+class ScreenFiles;
 
 class ScreenWidget : public QWidget {
     Q_OBJECT
@@ -62,6 +63,7 @@ public:
     ScreenWidget* widget(int screen) const;
 
     void onEvent(const Event& event) override;
+    bool mayEnd() override;
 
     // Opens the chart of a screen beside it, or says why it cannot.
     void openChart(int screen);
@@ -76,8 +78,18 @@ protected:
     // A modal message box; tests replace it so nothing waits for a user.
     virtual void showMessageBox(const QString& text, bool fault);
 
+    // The file dialog and the question before ending with unsaved entries (in ScreenFiles.cpp);
+    // tests replace them likewise. An empty path: the user chose none.
+    enum class FileChoice { Save, Open, Export };
+    virtual QString chooseFile(FileChoice choice, QWidget* parent, const QString& suggested);
+    enum class EndChoice { Save, Discard, Stay };
+    virtual EndChoice askBeforeEnd(const QString& text);
+
 private:
+    friend class ScreenFiles;
+
     Session& session_;
+    ScreenFiles* files_; // a child of this object
     std::array<ScreenWidget*, kScreenCount + 1> widgets_{};
     QFont headingFont_;
     ChartWindows* charts_ = nullptr; // made when the first chart opens

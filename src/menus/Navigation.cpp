@@ -228,6 +228,7 @@ constexpr std::array kTable{
     beside(74, "Command2", "或", 75),
     beside(82, "Command2", "或", 83),
     beside(84, "Command2", "或", 85),
+    beside(85, "Command2", "普通股预计收益", 86), // the expected earnings, beside the rates of change
     beside(88, "Command5", "或", 89),
     beside(90, "Command5", "或", 91),
     beside(96, "Command7", "或", 97),

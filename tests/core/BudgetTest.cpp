@@ -1,64 +1,15 @@
 // Forecasts and budgets: the small calculators' lines and faults, the labour budget and the
 // cash-receipts worksheets' writes in their order, and the links along the budget chains.
-#include "Cli.h"
+#include "ScreenCases.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
 
-using fincalc::test::Cli;
-using Inputs = std::vector<std::pair<std::string, std::string>>;
-
-std::string form(int screen) { return "Form" + std::to_string(screen); }
-
-// The fields TextFirst, TextFirst+1, ... typed with the texts in order.
-Inputs fields(int first, std::vector<std::string> texts) {
-    Inputs inputs;
-    for (std::string& text : texts)
-        inputs.emplace_back("Text" + std::to_string(first++), std::move(text));
-    return inputs;
-}
-
-Inputs operator+(Inputs a, const Inputs& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
-std::string prints(int screen, const std::vector<std::string>& lines) {
-    std::string events;
-    for (const std::string& line : lines)
-        events += "print\t" + form(screen) + "\t" + line + "\n";
-    return events;
-}
-
-// Box number and the text written into it, in the order of the writes.
-using Writes = std::vector<std::pair<int, std::string>>;
-
-std::string writes(int screen, const Writes& boxes) {
-    std::string events;
-    for (const auto& [box, text] : boxes)
-        events += "write\t" + form(screen) + ".Text" + std::to_string(box) + "\t" + text + "\n";
-    return events;
-}
-
-struct Case {
-    const char* what;
-    int screen;
-    Inputs inputs;
-    const char* button;
-    std::vector<std::string> lines; // what the click prints, in order
-};
-
-void expectLines(const std::vector<Case>& cases) {
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_EQ(Cli().press(c.screen, c.inputs, c.button), prints(c.screen, c.lines));
-    }
-}
+using namespace fincalc::test;
 
 const std::string kFunds = "资金需要量";
 const std::string kProduction = "预计生产量=预计销售量+预计期末产成品-预计期初产成品=";
@@ -202,29 +153,30 @@ TEST(BudgetTest, ProjectedIncomeAndLeaseRent) {
 }
 
 TEST(BudgetTest, FaultsPrintNothing) {
-    const struct {
-        const char* what;
-        int screen;
-        Inputs inputs;
-        const char* button;
-        const char* kind;
-    } cases[] = {
-        {"high-low with every field empty", 18, {}, "Command1", "invalid-operation"},
-        {"equal volumes at both points", 18, fields(1, {"100", "1100", "100", "600"}), "Command1",
+    expectLines({
+        {"high-low with every field empty", 18, {}, "Command1", {}, "invalid-operation"},
+        {"equal volumes at both points",
+         18,
+         fields(1, {"100", "1100", "100", "600"}),
+         "Command1",
+         {},
          "division-by-zero"},
-        {"a lease over no periods", 43, fields(1, {"100000", "10000", "0", "0.08", "0.02"}), "Command1",
+        {"a lease over no periods",
+         43,
+         fields(1, {"100000", "10000", "0", "0.08", "0.02"}),
+         "Command1",
+         {},
          "division-by-zero"},
-        {"no periods and nothing to recover", 43, fields(4, {"0.1"}), "Command1", "invalid-operation"},
-        {"collections beyond range", 19, fields(1, {"1E308"}) + fields(11, {"1E308"}) + fields(12, {"1"}),
-         "Command1", "overflow"},
-        {"receipts beyond range", 25, fields(1, {"1E308", "1E308"}), "Command1", "overflow"},
-        {"income beyond range", 38, fields(1, {"1E308", "1E308"}), "Command1", "overflow"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_EQ(Cli().press(c.screen, c.inputs, c.button),
-                  "fault\t" + form(c.screen) + "\t" + c.kind + "\n");
-    }
+        {"no periods and nothing to recover", 43, fields(4, {"0.1"}), "Command1", {}, "invalid-operation"},
+        {"collections beyond range",
+         19,
+         fields(1, {"1E308"}) + fields(11, {"1E308"}) + fields(12, {"1"}),
+         "Command1",
+         {},
+         "overflow"},
+        {"receipts beyond range", 25, fields(1, {"1E308", "1E308"}), "Command1", {}, "overflow"},
+        {"income beyond range", 38, fields(1, {"1E308", "1E308"}), "Command1", {}, "overflow"},
+    });
 }
 
 // ---- Form22, the direct labour budget
@@ -263,10 +215,7 @@ TEST(BudgetTest, LabourBudgetWritesHoursThenCosts) {
 TEST(BudgetTest, LabourBudgetClearsItsNumbersAndKeepsItsNames) {
     Cli cli;
     cli.press(kLabour, fields(1, {"100"}) + fields(6, {"2"}) + fields(16, {"10"}), "Command1");
-    Writes cleared;
-    for (int box = 1; box <= 25; ++box)
-        cleared.emplace_back(box, "");
-    EXPECT_EQ(cli.run("click Form22.Command2\n"), writes(kLabour, cleared));
+    EXPECT_EQ(cli.run("click Form22.Command2\n"), clears(kLabour, {{1, 25}}));
     EXPECT_EQ(cli.run("read Form22.Text36\nread Form22.Text35\nread Form22.Text26\nread Form22.Text31\n"
                       "read Form22.Text21\n"),
               "text\tForm22.Text36\t季度\ntext\tForm22.Text35\t预计产量\ntext\tForm22.Text26\t全年\n"
@@ -295,10 +244,10 @@ TEST(BudgetTest, ReceiptsTableWritesEveryCellInOrder) {
     const Inputs typed =
         kSales + Inputs{{"Text3", "5"},  {"Text10", "7"},  {"Text20", "9"}, {"Text6", "1000"},
                         {"Text30", "1"}, {"Text31", "甲"}, {"Text43", "x"}};
-    const Writes cells{{2, "50"},   {6, "90"},   {8, "30"},   {9, "100"},  {12, "140"}, {14, "20"},
-                       {15, "60"},  {16, "150"}, {18, "230"}, {21, "40"},  {22, "90"},  {23, "200"},
-                       {24, "330"}, {25, "50"},  {26, "100"}, {27, "200"}, {28, "240"}, {29, "200"},
-                       {6, "90"},   {12, "140"}, {18, "230"}, {24, "330"}, {30, "790"}};
+    const Boxes cells{{2, "50"},   {6, "90"},   {8, "30"},   {9, "100"},  {12, "140"}, {14, "20"},
+                      {15, "60"},  {16, "150"}, {18, "230"}, {21, "40"},  {22, "90"},  {23, "200"},
+                      {24, "330"}, {25, "50"},  {26, "100"}, {27, "200"}, {28, "240"}, {29, "200"},
+                      {6, "90"},   {12, "140"}, {18, "230"}, {24, "330"}, {30, "790"}};
     Cli cli;
     EXPECT_EQ(cli.press(kReceipts, typed, "Command1"),
               writes(kReceipts, cells) +
@@ -308,7 +257,7 @@ TEST(BudgetTest, ReceiptsTableWritesEveryCellInOrder) {
 }
 
 TEST(BudgetTest, ReceiptsTableOnAnEmptySheetWritesZeros) {
-    Writes zeros;
+    Boxes zeros;
     for (const int box :
          {2, 6, 8, 9, 12, 14, 15, 16, 18, 21, 22, 23, 24, 25, 26, 27, 28, 29, 6, 12, 18, 24, 30})
         zeros.emplace_back(box, "0");
@@ -320,21 +269,18 @@ TEST(BudgetTest, ReceiptsTableOnAnEmptySheetWritesZeros) {
 TEST(BudgetTest, ReceiptsTableClearsItsNumbersAndOutput) {
     Cli cli;
     cli.press(kReceipts, kSales, "Command1");
-    Writes cleared;
-    for (const auto& [first, last] : {std::pair{1, 30}, std::pair{44, 47}, std::pair{53, 55}})
-        for (int box = first; box <= last; ++box)
-            cleared.emplace_back(box, "");
-    EXPECT_EQ(cli.run("click Form37.Command2\n"), writes(kReceipts, cleared) + "clear\tForm37\n");
+    EXPECT_EQ(cli.run("click Form37.Command2\n"),
+              clears(kReceipts, {{1, 30}, {44, 47}, {53, 55}}) + "clear\tForm37\n");
     std::string names;
     std::string expected;
-    for (const auto& [box, text] : Writes{{36, "上期末应收"},
-                                          {41, "现金收入合计"},
-                                          {42, "期数"},
-                                          {48, "期数"},
-                                          {43, "收入"},
-                                          {31, "一"},
-                                          {35, "全期"},
-                                          {52, "四"}}) {
+    for (const auto& [box, text] : Boxes{{36, "上期末应收"},
+                                         {41, "现金收入合计"},
+                                         {42, "期数"},
+                                         {48, "期数"},
+                                         {43, "收入"},
+                                         {31, "一"},
+                                         {35, "全期"},
+                                         {52, "四"}}) {
         names += "read Form37.Text" + std::to_string(box) + "\n";
         expected += "text\tForm37.Text" + std::to_string(box) + "\t" + text + "\n";
     }

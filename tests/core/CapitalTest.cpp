@@ -8,20 +8,10 @@
 
 #include <set>
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace {
 
 using namespace fincalc::test;
-
-// The fields Text1, Text2, ... in order.
-Inputs fields(std::vector<std::string> texts) {
-    Inputs inputs;
-    for (std::size_t k = 0; k < texts.size(); ++k)
-        inputs.emplace_back("Text" + std::to_string(k + 1), std::move(texts[k]));
-    return inputs;
-}
 
 // The loan screen's fields: the amount borrowed (or the net amount raised), a rate of 10%, the
 // borrowing fee rate, a tax rate of 25% and the fund-raising fee rate.

@@ -1,6 +1,6 @@
 // Turnover, contribution margin, responsibility centre, inventory, credit and borrowing screens:
 // worked values, failed guards and faults, one table per group of screens.
-#include "Cli.h"
+#include "ScreenCases.h"
 
 #include <gtest/gtest.h>
 
@@ -10,36 +10,7 @@
 
 namespace {
 
-using fincalc::test::Cli;
-
-// The texts typed into Text1, Text2, ... in order; "" leaves a field empty.
-using Texts = std::vector<std::string>;
-
-struct Case {
-    const char* what;
-    int screen;
-    Texts texts;
-    const char* button;
-    std::vector<std::string> lines; // what the click prints, in order
-    const char* fault = nullptr;    // or the fault it reports instead, printing nothing
-};
-
-std::string form(int screen) { return "Form" + std::to_string(screen); }
-
-void expectEvents(const std::vector<Case>& cases) {
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        std::vector<std::pair<std::string, std::string>> fields;
-        for (std::size_t k = 0; k < c.texts.size(); ++k)
-            fields.emplace_back("Text" + std::to_string(k + 1), c.texts[k]);
-        std::string expected;
-        for (const std::string& line : c.lines)
-            expected += "print\t" + form(c.screen) + "\t" + line + "\n";
-        if (c.fault)
-            expected += "fault\t" + form(c.screen) + "\t" + c.fault + "\n";
-        EXPECT_EQ(Cli().press(c.screen, fields, c.button), expected);
-    }
-}
+using namespace fincalc::test;
 
 const std::string kInventory = "存货周转次数=销货成本/存货平均余额=";
 const std::string kReceivables = "应收账款周转次数=销货成本/应收账款平均余额=";
@@ -49,27 +20,27 @@ const std::string kCount = "周转次数=360/周转期=";
 const std::string kCashCycle = "现金周转期=存货周转期+应收账款周转期-应付账款周转期=";
 
 TEST(CostTest, TurnoverAndCashCycle) {
-    expectEvents({
-        {"inventory turnover", 110, {"360000", "60000"}, "Command1", {kInventory + "6"}},
-        {"no inventory", 110, {"360000", "0"}, "Command1", {kInventory}},
-        {"negative inventory", 110, {"360000", "-60000"}, "Command1", {kInventory}},
-        {"receivables turnover", 111, {"720000", "90000"}, "Command1", {kReceivables + "8"}},
-        {"no receivables", 111, {"720000", ""}, "Command1", {kReceivables}},
-        {"payables turnover", 112, {"500000", "125000"}, "Command1", {kPayables + "4"}},
-        {"negative payables", 112, {"500000", "-1"}, "Command1", {kPayables}},
-        {"period prints both lines", 113, {"6", "45"}, "Command5", {kPeriod + "60", kCount + "8"}},
-        {"period from the count alone", 113, {"6", ""}, "Command5", {kPeriod + "60", kCount}},
-        {"period from the period alone", 113, {"", "45"}, "Command5", {kPeriod, kCount + "8"}},
-        {"count prints the second line alone", 113, {"6", "45"}, "Command6", {kCount + "8"}},
-        {"count without a period", 113, {"6", "0"}, "Command6", {kCount}},
-        {"count with a negative period", 113, {"6", "-45"}, "Command6", {kCount}},
-        {"cash cycle", 114, {"60", "30", "40"}, "Command5", {kCashCycle + "50"}},
+    expectLines({
+        {"inventory turnover", 110, fields({"360000", "60000"}), "Command1", {kInventory + "6"}},
+        {"no inventory", 110, fields({"360000", "0"}), "Command1", {kInventory}},
+        {"negative inventory", 110, fields({"360000", "-60000"}), "Command1", {kInventory}},
+        {"receivables turnover", 111, fields({"720000", "90000"}), "Command1", {kReceivables + "8"}},
+        {"no receivables", 111, fields({"720000", ""}), "Command1", {kReceivables}},
+        {"payables turnover", 112, fields({"500000", "125000"}), "Command1", {kPayables + "4"}},
+        {"negative payables", 112, fields({"500000", "-1"}), "Command1", {kPayables}},
+        {"period prints both lines", 113, fields({"6", "45"}), "Command5", {kPeriod + "60", kCount + "8"}},
+        {"period from the count alone", 113, fields({"6", ""}), "Command5", {kPeriod + "60", kCount}},
+        {"period from the period alone", 113, fields({"", "45"}), "Command5", {kPeriod, kCount + "8"}},
+        {"count prints the second line alone", 113, fields({"6", "45"}), "Command6", {kCount + "8"}},
+        {"count without a period", 113, fields({"6", "0"}), "Command6", {kCount}},
+        {"count with a negative period", 113, fields({"6", "-45"}), "Command6", {kCount}},
+        {"cash cycle", 114, fields({"60", "30", "40"}), "Command5", {kCashCycle + "50"}},
         {"cash cycle, every field empty", 114, {}, "Command5", {kCashCycle + "0"}},
-        {"negative cash cycle", 114, {"10", "20", "45"}, "Command5", {kCashCycle + "-15"}},
-        {"turnover beyond range", 110, {"1E308", "0.5"}, "Command1", {}, "overflow"},
+        {"negative cash cycle", 114, fields({"10", "20", "45"}), "Command5", {kCashCycle + "-15"}},
+        {"turnover beyond range", 110, fields({"1E308", "0.5"}), "Command1", {}, "overflow"},
         // Both lines are worked out first: a fault in the second prints neither.
-        {"count beyond range", 113, {"6", "1E-320"}, "Command5", {}, "overflow"},
-        {"cycle beyond range", 114, {"1E308", "1E308"}, "Command5", {}, "overflow"},
+        {"count beyond range", 113, fields({"6", "1E-320"}), "Command5", {}, "overflow"},
+        {"cycle beyond range", 114, fields({"1E308", "1E308"}), "Command5", {}, "overflow"},
     });
 }
 
@@ -87,20 +58,20 @@ const std::string kReturnOnInvestment = "投资收益率=营业利润（息税�
 const std::string kResidualIncome = "剩余收益=息税前利润-经营资产*最低投资收益率=";
 
 TEST(CostTest, ContributionMarginAndResponsibilityCentres) {
-    const Texts product = {"50", "30", "20000", "2000"};
-    const Texts centre = {"10000", "4000", "1000", "500"};
-    const Texts component = {"12", "8", "1000", "3000", "5000", "30"}; // m, l, q, Fc, F, t
-    expectEvents({
+    const Inputs product = fields({"50", "30", "20000", "2000"});
+    const Inputs centre = fields({"10000", "4000", "1000", "500"});
+    const Inputs component = fields({"12", "8", "1000", "3000", "5000", "30"}); // m, l, q, Fc, F, t
+    expectLines({
         {"unit margin", 122, product, "Command2", {kUnitMargin + "20"}},
         {"total margin", 122, product, "Command1", {kTotalMargin + "40000"}},
         {"margin ratio", 122, product, "Command5", {kMarginRatio + "0.4"}},
         {"earnings", 122, product, "Command6", {kEarnings + "20000"}},
-        {"ratio without a price", 122, {"0", "30"}, "Command5", {kMarginRatio}},
-        {"ratio with a negative price", 122, {"-50", "30"}, "Command5", {kMarginRatio}},
+        {"ratio without a price", 122, fields({"0", "30"}), "Command5", {kMarginRatio}},
+        {"ratio with a negative price", 122, fields({"-50", "30"}), "Command5", {kMarginRatio}},
         {"unit margin, every field empty", 122, {}, "Command2", {kUnitMargin + "0"}},
         {"total margin, every field empty", 122, {}, "Command1", {kTotalMargin + "0"}},
         {"earnings, every field empty", 122, {}, "Command6", {kEarnings + "0"}},
-        {"loss", 122, {"50", "30", "50000", "2000"}, "Command6", {kEarnings + "-10000"}},
+        {"loss", 122, fields({"50", "30", "50000", "2000"}), "Command6", {kEarnings + "-10000"}},
         {"centre margin", 145, centre, "Command1", {kCentreMargin + "6000"}},
         {"centre controllable margin", 145, centre, "Command2", {kCentreControllable + "5000"}},
         {"centre divisional margin", 145, centre, "Command3", {kCentreDivisional + "4500"}},
@@ -111,16 +82,20 @@ TEST(CostTest, ContributionMarginAndResponsibilityCentres) {
         {"transfer margin, every field empty", 115, {}, "Command2", {kTransferMargin + "0"}},
         {"transfer controllable, every field empty", 115, {}, "Command1", {kTransferControllable + "0"}},
         {"transfer divisional, every field empty", 115, {}, "Command5", {kTransferDivisional + "0"}},
-        {"return on investment", 146, {"180", "1000", "1400"}, "Command1", {kReturnOnInvestment + "0.15"}},
-        {"assets summing to 0", 146, {"180", "1000", "-1000"}, "Command1", {kReturnOnInvestment}},
-        {"negative assets", 146, {"180", "-1000", "400"}, "Command1", {kReturnOnInvestment}},
+        {"return on investment",
+         146,
+         fields({"180", "1000", "1400"}),
+         "Command1",
+         {kReturnOnInvestment + "0.15"}},
+        {"assets summing to 0", 146, fields({"180", "1000", "-1000"}), "Command1", {kReturnOnInvestment}},
+        {"negative assets", 146, fields({"180", "-1000", "400"}), "Command1", {kReturnOnInvestment}},
         // The guard comes before the doubled earnings are formed.
-        {"huge earnings, no assets", 146, {"1E308"}, "Command1", {kReturnOnInvestment}},
-        {"residual income", 147, {"180", "1200", "0.125"}, "Command1", {kResidualIncome + "30"}},
+        {"huge earnings, no assets", 146, fields({"1E308"}), "Command1", {kReturnOnInvestment}},
+        {"residual income", 147, fields({"180", "1200", "0.125"}), "Command1", {kResidualIncome + "30"}},
         {"residual income, every field empty", 147, {}, "Command1", {kResidualIncome + "0"}},
-        {"margin beyond range", 122, {"1E200", "", "", "1E200"}, "Command1", {}, "overflow"},
-        {"doubled earnings beyond range", 146, {"1E308", "1", "1"}, "Command1", {}, "overflow"},
-        {"output beyond range", 115, {"", "", "1E300", "", "", "1E10"}, "Command1", {}, "overflow"},
+        {"margin beyond range", 122, fields({"1E200", "", "", "1E200"}), "Command1", {}, "overflow"},
+        {"doubled earnings beyond range", 146, fields({"1E308", "1", "1"}), "Command1", {}, "overflow"},
+        {"output beyond range", 115, fields({"", "", "1E300", "", "", "1E10"}), "Command1", {}, "overflow"},
     });
 }
 
@@ -145,8 +120,9 @@ const std::string kRateTwo = "借款实际利率=利率/（1-补偿性余额比�
 
 TEST(CostTest, CreditPolicy) {
     // v, S0, S1, d0, d1, B0, B1, C0, C1, k
-    const Texts policy = {"0.5", "288000", "360000", "30", "60", "5000", "9000", "3000", "2000", "0.125"};
-    expectEvents({
+    const Inputs policy =
+        fields({"0.5", "288000", "360000", "30", "60", "5000", "9000", "3000", "2000", "0.125"});
+    expectLines({
         {"collection cost",
          116,
          policy,
@@ -164,26 +140,26 @@ TEST(CostTest, CreditPolicy) {
         // Only the rate of return left out: the interest lines are 0, the rest stands.
         {"no rate of return",
          116,
-         Texts(policy.begin(), policy.end() - 1),
+         Inputs(policy.begin(), policy.end() - 1),
          "Command5",
          {kProfitChange + "33000"}},
         // All four lines are worked out first: a fault in the last prints none.
         {"costs beyond range",
          116,
-         {"", "", "", "", "", "", "1E308", "", "1E308"},
+         fields({"", "", "", "", "", "", "1E308", "", "1E308"}),
          "Command1",
          {},
          "overflow"},
-        {"sales beyond range", 116, {"-1", "-1E308", "1E308"}, "Command2", {}, "overflow"},
+        {"sales beyond range", 116, fields({"-1", "-1E308", "1E308"}), "Command2", {}, "overflow"},
     });
 }
 
 TEST(CostTest, EconomicOrderQuantity) {
-    const Texts stock = {"3600", "2", "25", "10"}; // D, H, K, U
-    const Texts noCarrying = {"3600", "0", "25", "10"};
-    const Texts noDemand = {"0", "2", "25", "10"};
-    const Texts negativeDemand = {"-3600", "2", "25", "10"};
-    expectEvents({
+    const Inputs stock = fields({"3600", "2", "25", "10"}); // D, H, K, U
+    const Inputs noCarrying = fields({"3600", "0", "25", "10"});
+    const Inputs noDemand = fields({"0", "2", "25", "10"});
+    const Inputs negativeDemand = fields({"-3600", "2", "25", "10"});
+    expectLines({
         {"quantity", 117, stock, "Command1", {kQuantity + "300"}},
         {"orders", 117, stock, "Command2", {kOrders + "12"}},
         {"ordering cost", 117, stock, "Command3", {kOrderingCost + "300"}},
@@ -201,16 +177,16 @@ TEST(CostTest, EconomicOrderQuantity) {
         {"orders, no demand", 117, noDemand, "Command2", {kOrders}},
         {"ordering cost, no demand", 117, noDemand, "Command3", {kOrderingCost + "0"}},
         // A negative carrying cost leaves the quantity empty but makes the direct root negative.
-        {"quantity, negative carrying cost", 117, {"3600", "-2", "25"}, "Command1", {kQuantity}},
+        {"quantity, negative carrying cost", 117, fields({"3600", "-2", "25"}), "Command1", {kQuantity}},
         {"total cost, negative carrying cost",
          117,
-         {"3600", "-2", "25"},
+         fields({"3600", "-2", "25"}),
          "Command6",
          {},
          "invalid-operation"},
         {"total cost, negative demand and carrying cost",
          117,
-         {"-3600", "-2", "25"},
+         fields({"-3600", "-2", "25"}),
          "Command6",
          {kTotalCost + "600"}},
     });
@@ -218,27 +194,35 @@ TEST(CostTest, EconomicOrderQuantity) {
     std::vector<Case> roots;
     for (const char* button : {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6"})
         roots.push_back({"negative demand", 117, negativeDemand, button, {}, "invalid-operation"});
-    expectEvents(roots);
+    expectLines(roots);
 }
 
 TEST(CostTest, ReorderPointAndBorrowingCost) {
-    const Texts loan = {"1000000", "0.09", "0.25", "750000"}; // L, i, b, A
-    expectEvents({
-        {"reorder point", 118, {"7200", "10", "3"}, "Command2", {kReorder + "260"}},
+    const Inputs loan = fields({"1000000", "0.09", "0.25", "750000"}); // L, i, b, A
+    expectLines({
+        {"reorder point", 118, fields({"7200", "10", "3"}), "Command2", {kReorder + "260"}},
         {"reorder point, every field empty", 118, {}, "Command2", {kReorder + "0"}},
-        {"commitment fee", 119, {"1000000", "600000", "0.005"}, "Command2", {kCommitment + "2000"}},
-        {"line overdrawn", 119, {"1000000", "1200000", "0.005"}, "Command2", {kCommitment + "-1000"}},
-        {"actual cost", 120, {"1000000", "0.08", "0.005", "600000"}, "Command2", {kLineCost + "50000"}},
-        {"actual cost, nothing drawn", 120, {"1000000", "0.08", "0.005"}, "Command2", {kLineCost + "5000"}},
+        {"commitment fee", 119, fields({"1000000", "600000", "0.005"}), "Command2", {kCommitment + "2000"}},
+        {"line overdrawn", 119, fields({"1000000", "1200000", "0.005"}), "Command2", {kCommitment + "-1000"}},
+        {"actual cost",
+         120,
+         fields({"1000000", "0.08", "0.005", "600000"}),
+         "Command2",
+         {kLineCost + "50000"}},
+        {"actual cost, nothing drawn",
+         120,
+         fields({"1000000", "0.08", "0.005"}),
+         "Command2",
+         {kLineCost + "5000"}},
         {"rate over the usable amount", 121, loan, "Command2", {kRateOne + "0.12"}},
         {"rate over the share not held back", 121, loan, "Command1", {kRateTwo + "0.12"}},
-        {"nothing usable", 121, {"1000000", "0.09", "0.25", "0"}, "Command2", {kRateOne}},
-        {"everything held back", 121, {"1000000", "0.09", "1"}, "Command1", {kRateTwo}},
-        {"more than the loan held back", 121, {"1000000", "0.09", "1.5"}, "Command1", {kRateTwo}},
-        {"no compensating balance", 121, {"1000000", "0.09"}, "Command1", {kRateTwo + "0.09"}},
-        {"purchases beyond range", 118, {"1E308", "1E308"}, "Command2", {}, "overflow"},
-        {"fee beyond range", 119, {"1E308", "-1E308", "1"}, "Command2", {}, "overflow"},
-        {"rate beyond range", 121, {"", "1E308", "0.99"}, "Command1", {}, "overflow"},
+        {"nothing usable", 121, fields({"1000000", "0.09", "0.25", "0"}), "Command2", {kRateOne}},
+        {"everything held back", 121, fields({"1000000", "0.09", "1"}), "Command1", {kRateTwo}},
+        {"more than the loan held back", 121, fields({"1000000", "0.09", "1.5"}), "Command1", {kRateTwo}},
+        {"no compensating balance", 121, fields({"1000000", "0.09"}), "Command1", {kRateTwo + "0.09"}},
+        {"purchases beyond range", 118, fields({"1E308", "1E308"}), "Command2", {}, "overflow"},
+        {"fee beyond range", 119, fields({"1E308", "-1E308", "1"}), "Command2", {}, "overflow"},
+        {"rate beyond range", 121, fields({"", "1E308", "0.99"}), "Command1", {}, "overflow"},
     });
 }
 

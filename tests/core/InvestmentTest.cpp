@@ -1,47 +1,16 @@
 // Investment appraisal, securities and cash calculators: worked values, failed guards, verdicts,
 // fixed remarks and the faults that stop a press, one table per group of screens.
-#include "Cli.h"
+#include "ScreenCases.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <tuple>
-#include <utility>
 #include <vector>
 
 namespace {
 
-using fincalc::test::Cli;
-using Inputs = std::vector<std::pair<std::string, std::string>>;
-
-struct Case {
-    const char* what;
-    int screen;
-    Inputs inputs;
-    const char* button;
-    std::vector<std::string> lines; // what the press prints, in order
-    const char* fault = nullptr;    // "overflow", ...: a fault stops the press and prints no line
-};
-
-// Types the inputs into a freshly opened screen, presses the button and compares its events.
-void expectPresses(const std::vector<Case>& cases) {
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const std::string form = "Form" + std::to_string(c.screen);
-        std::string events;
-        for (const std::string& line : c.lines)
-            events += "print\t" + form + "\t" + line + "\n";
-        if (c.fault)
-            events += "fault\t" + form + "\t" + c.fault + "\n";
-        EXPECT_EQ(Cli().press(c.screen, c.inputs, c.button), events);
-    }
-}
-
-Inputs with(Inputs inputs, const Inputs& changes) {
-    for (const auto& change : changes)
-        inputs.push_back(change);
-    return inputs;
-}
+using namespace fincalc::test;
 
 // ---- Form96, a production line: I, W, S, n, ΔR, T, ΔC, i
 const Inputs kLine = {{"Text1", "100000"}, {"Text2", "10000"}, {"Text3", "5000"},  {"Text4", "5"},
@@ -49,7 +18,7 @@ const Inputs kLine = {{"Text1", "100000"}, {"Text2", "10000"}, {"Text3", "5000"}
 const std::string kNpv = "净现值=末年现金净流量*(P/F,i,n)+前年现金净流量*(P/A,i,n-1)-原始投资额=";
 
 TEST(InvestmentTest, ProductionLineCashFlowsAndNetPresentValue) {
-    expectPresses({
+    expectLines({
         {"outlay",
          96,
          kLine,
@@ -127,7 +96,7 @@ const Inputs kOldEquipment = {{"Text2", "0.25"},  {"Text9", "3"},    {"Text5", "
                               {"Text7", "30000"}, {"Text8", "6000"}, {"Text14", "5000"}};
 
 TEST(InvestmentTest, EquipmentReplacement) {
-    expectPresses({
+    expectLines({
         {"new equipment",
          97,
          kNewEquipment,
@@ -218,7 +187,7 @@ TEST(InvestmentTest, AnnuityCostOfEquipment) {
             "现金净流出现值=设备成本+（税后付现成本-折旧抵税额）*(P/A,i,n)-税后残值收入*(P/F,i,n)=" + PV);
         return lines;
     };
-    expectPresses({
+    expectLines({
         {"outflows", 98, kMachine, "Command1", outflows("16168.1858541704")},
         {"annuity cost", 98, kMachine, "Command2", {kAnnuityCost + "4265.12669735139"}},
         {"outflows without a rate", 98, with(kMachine, {{"Text6", "0"}}), "Command1", outflows("")},
@@ -285,7 +254,7 @@ const std::string kStock = "股票价值=每股股利*（1+股利增长速度）
 const std::string kBuyBelow = "若市价低于股票价值，则它值得被购买";
 
 TEST(InvestmentTest, BondStockAndFundValues) {
-    expectPresses({
+    expectLines({
         {"bond", 101, kBond, "Command2", bond("924.184264611831")},
         {"bond, nothing typed: text alone and the remarks", 101, {}, "Command2", bond("")},
         {"bond due now is worth its face value", 101, with(kBond, {{"Text2", "0"}}), "Command2",
@@ -356,7 +325,7 @@ TEST(InvestmentTest, CashHoldingAndLimits) {
     const Inputs negativeRate = with(kCash, {{"Text3", "-0.1"}});
     const Inputs negativeNeed = with(kCash, {{"Text1", "-100000"}});
     const Inputs limits = {{"Text1", "8000"}, {"Text2", "1500"}, {"Text3", "22000"}};
-    expectPresses({
+    expectLines({
         {"holding", 106, kCash, "Command2", {kHolding + "20000"}},
         {"related cost", 106, kCash, "Command1", {kRelated + "2000"}},
         {"conversion cost", 106, kCash, "Command5", {kConversion + "2000"}},

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 using namespace fincalc;
 
@@ -97,6 +98,32 @@ TEST(ReadNumber, MalformedUtf8IsNeverANumberAndNeverACrash) {
               0);
     EXPECT_EQ(ReadNumber("12\xE3\x80"), 12);
     EXPECT_EQ(ReadNumber("\xEF\xBC"), 0);
+}
+
+// What a workbook stores as a number: a text that is one number and nothing else.
+TEST(ReadWholeNumber, OnlyATextThatIsOneNumber) {
+    const struct {
+        const char* text;
+        std::optional<double> value;
+    } cases[] = {
+        {"0.1", 0.1},
+        {"1,000", 1000},
+        {" -3 ", -3},
+        {"８％", 0.08},
+        {"１２３。５", 123.5},
+        {"1.5E3", 1500},
+        {"", std::nullopt},
+        {" ", std::nullopt},
+        {"12abc", std::nullopt},
+        {"1,00", std::nullopt},
+        {"8 %", std::nullopt},
+        {"-", std::nullopt},
+        {"1e309", std::nullopt},
+        {"货币资金", std::nullopt},
+        {"=1", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ReadWholeNumber(c.text), c.value) << '"' << c.text << '"';
 }
 
 TEST(FormatNumber, FifteenSignificantDigitsLikePrintfG) {

@@ -1,19 +1,13 @@
 // The pricing calculators: unit price as a sum (Form159), grossed up for consumption tax
 // (Form160), and for a sales target from the third quarter (Form161).
-#include "Cli.h"
+#include "ScreenCases.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace fincalc::test {
 namespace {
-
-using Inputs = std::vector<std::pair<std::string, std::string>>;
-
-std::string form(int screen) { return "Form" + std::to_string(screen); }
 
 const std::string kSum = "单价=单位成本+单位税金+单位利润=";
 const std::string kGrossed = "单价=（单位完全成本+单位目标利润）/（1-消费税税率）=";
@@ -32,63 +26,61 @@ Inputs target(const char* P3, const char* Q3, const char* Qt) {
 }
 
 TEST(PricingTest, PrintedLines) {
-    struct Case {
-        const char* what;
-        int screen;
-        Inputs inputs;
-        const char* button;
-        std::string line;
-    };
-    Inputs otherQuarters = target("40", "100", "400");
-    otherQuarters.insert(otherQuarters.end(),
-                         {{"Text1", "-7"}, {"Text2", "-1"}, {"Text3", "9"}, {"Text4", "abc"}});
-    const Case cases[] = {
-        {"price as a sum", 159, {{"Text1", "50"}, {"Text2", "5"}, {"Text3", "10"}}, "Command1", kSum + "65"},
-        {"price as a sum, nothing typed", 159, {}, "Command1", kSum + "0"},
-        {"grossed-up price", 160, plan("1000", "20000", "70000", "0.1"), "Command1", kGrossed + "100"},
-        {"unit full cost", 160, plan("1000", "20000", "70000", "0.1"), "Command4", kUnitCost + "70"},
-        {"unit target profit", 160, plan("1000", "20000", "70000", "0.1"), "Command5", kUnitProfit + "20"},
-        {"unit full cost, a tax rate of 1", 160, plan("1000", "20000", "70000", "1"), "Command4",
-         kUnitCost + "70"},
-        {"no planned volume, price", 160, plan("0", "20000", "70000", "0.1"), "Command1", kGrossed + "0"},
-        {"no planned volume, unit full cost", 160, plan("", "20000", "70000", "0.1"), "Command4", kUnitCost},
-        {"negative volume, unit target profit", 160, plan("-5", "20000", "70000", "0.1"), "Command5",
-         kUnitProfit},
-        {"target price", 161, target("40", "100", "400"), "Command1", kTarget + "20"},
-        {"target price, other quarters ignored", 161, otherQuarters, "Command1", kTarget + "20"},
-        {"as first shown, no target", 161, {}, "Command1", kTarget},
-        {"no third-quarter volume", 161, target("40", "0", "400"), "Command1", kTarget + "0"},
-        {"negative target with a negative volume", 161, target("40", "-100", "-400"), "Command1", kTarget},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_EQ(Cli().press(c.screen, c.inputs, c.button),
-                  "print\t" + form(c.screen) + "\t" + c.line + "\n");
-    }
+    const Inputs otherQuarters = target("40", "100", "400") +
+                                 Inputs{{"Text1", "-7"}, {"Text2", "-1"}, {"Text3", "9"}, {"Text4", "abc"}};
+    expectLines({
+        {"price as a sum",
+         159,
+         {{"Text1", "50"}, {"Text2", "5"}, {"Text3", "10"}},
+         "Command1",
+         {kSum + "65"}},
+        {"price as a sum, nothing typed", 159, {}, "Command1", {kSum + "0"}},
+        {"grossed-up price", 160, plan("1000", "20000", "70000", "0.1"), "Command1", {kGrossed + "100"}},
+        {"unit full cost", 160, plan("1000", "20000", "70000", "0.1"), "Command4", {kUnitCost + "70"}},
+        {"unit target profit", 160, plan("1000", "20000", "70000", "0.1"), "Command5", {kUnitProfit + "20"}},
+        {"unit full cost, a tax rate of 1",
+         160,
+         plan("1000", "20000", "70000", "1"),
+         "Command4",
+         {kUnitCost + "70"}},
+        {"no planned volume, price", 160, plan("0", "20000", "70000", "0.1"), "Command1", {kGrossed + "0"}},
+        {"no planned volume, unit full cost",
+         160,
+         plan("", "20000", "70000", "0.1"),
+         "Command4",
+         {kUnitCost}},
+        {"negative volume, unit target profit",
+         160,
+         plan("-5", "20000", "70000", "0.1"),
+         "Command5",
+         {kUnitProfit}},
+        {"target price", 161, target("40", "100", "400"), "Command1", {kTarget + "20"}},
+        {"target price, other quarters ignored", 161, otherQuarters, "Command1", {kTarget + "20"}},
+        {"as first shown, no target", 161, {}, "Command1", {kTarget}},
+        {"no third-quarter volume", 161, target("40", "0", "400"), "Command1", {kTarget + "0"}},
+        {"negative target with a negative volume", 161, target("40", "-100", "-400"), "Command1", {kTarget}},
+    });
 }
 
 TEST(PricingTest, FaultsPrintNothing) {
-    struct Case {
-        const char* what;
-        int screen;
-        Inputs inputs;
-        const char* button;
-        const char* kind;
-    };
-    const Case cases[] = {
-        {"tax rate of 1", 160, plan("1000", "20000", "70000", "1"), "Command1", "division-by-zero"},
+    expectLines({
+        {"tax rate of 1", 160, plan("1000", "20000", "70000", "1"), "Command1", {}, "division-by-zero"},
         // Without a volume the sum is 0, and 0 / 0 has no value at all.
-        {"tax rate of 1 without a volume", 160, plan("", "20000", "70000", "1"), "Command1",
+        {"tax rate of 1 without a volume",
+         160,
+         plan("", "20000", "70000", "1"),
+         "Command1",
+         {},
          "invalid-operation"},
-        {"unit cost beyond range", 160, plan("1E-10", "0", "1E300", "0"), "Command4", "overflow"},
-        {"negative third-quarter volume", 161, target("40", "-100", "400"), "Command1", "invalid-operation"},
-        {"price beyond range", 161, target("1E300", "1E300", "1E-300"), "Command1", "overflow"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_EQ(Cli().press(c.screen, c.inputs, c.button),
-                  "fault\t" + form(c.screen) + "\t" + c.kind + "\n");
-    }
+        {"unit cost beyond range", 160, plan("1E-10", "0", "1E300", "0"), "Command4", {}, "overflow"},
+        {"negative third-quarter volume",
+         161,
+         target("40", "-100", "400"),
+         "Command1",
+         {},
+         "invalid-operation"},
+        {"price beyond range", 161, target("1E300", "1E300", "1E-300"), "Command1", {}, "overflow"},
+    });
 }
 
 TEST(PricingTest, TargetSheetClearKeepsTheTargetAndHeadings) {

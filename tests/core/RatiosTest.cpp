@@ -1,6 +1,6 @@
 // Per-share, market, solvency, liquidity and funding ratios: worked values, failed guards, the
 // verdict thresholds, faults, and each screen's own "取消" and "退出" buttons.
-#include "Cli.h"
+#include "ScreenCases.h"
 
 #include <gtest/gtest.h>
 
@@ -10,42 +10,10 @@
 
 namespace {
 
-using fincalc::test::Cli;
-using Inputs = std::vector<std::pair<std::string, std::string>>;
-
-std::string form(int screen) { return "Form" + std::to_string(screen); }
-
-std::string prints(int screen, const std::vector<std::string>& lines) {
-    std::string events;
-    for (const std::string& line : lines)
-        events += "print\t" + form(screen) + "\t" + line + "\n";
-    return events;
-}
+using namespace fincalc::test;
 
 // Text1 and Text2, the two fields of every ratio screen.
 Inputs pair(std::string a, std::string b) { return {{"Text1", std::move(a)}, {"Text2", std::move(b)}}; }
-
-Inputs fields(const std::vector<std::string>& texts) {
-    Inputs inputs;
-    for (std::size_t k = 0; k < texts.size(); ++k)
-        inputs.emplace_back("Text" + std::to_string(k + 1), texts[k]);
-    return inputs;
-}
-
-struct Case {
-    const char* what;
-    int screen;
-    Inputs inputs;
-    const char* button;
-    std::vector<std::string> lines; // what the click prints, in order
-};
-
-void expectLines(const std::vector<Case>& cases) {
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_EQ(Cli().press(c.screen, c.inputs, c.button), prints(c.screen, c.lines));
-    }
-}
 
 const std::string kEarnings =
     "每股收益＝净利润÷年末普通股份总数＝（净利润－优先股股利）÷（年度股份总数－年度末优先股数）";
@@ -231,36 +199,31 @@ INSTANTIATE_TEST_SUITE_P(
                     // Shown as 3, but the quotient of the two doubles lies just below it.
                     VerdictCase{60, "0.3", "0.1", "3", {kCoverAbove}}, VerdictCase{60, "300", "", "", {}}));
 
-struct FaultCase {
-    const char* what;
-    int screen;
-    Inputs inputs;
-    const char* button;
-    const char* kind;
-};
-
 TEST(RatiosTest, FaultsPrintNothing) {
-    const FaultCase cases[] = {
-        {"no shares and no profit", 44, {}, "Command1", "invalid-operation"},
-        {"as many preferred shares as shares", 44, fields({"1000", "200", "100", "100"}), "Command1",
+    expectLines({
+        {"no shares and no profit", 44, {}, "Command1", {}, "invalid-operation"},
+        {"as many preferred shares as shares",
+         44,
+         fields({"1000", "200", "100", "100"}),
+         "Command1",
+         {},
          "division-by-zero"},
-        {"a quotient beyond range", 45, pair("1E308", "1E-10"), "Command1", "overflow"},
-        {"a quotient beyond range, with verdicts", 53, pair("1E308", "1E-10"), "Command1", "overflow"},
-        {"a growth beyond range", 52, fields({"1E308", "", "2"}), "Command1", "overflow"},
-        {"a sum beyond range", 57, fields({"1E308", "1E308"}), "Command2", "overflow"},
-        {"the inventory beyond range", 57, fields({"1E308", "", "", "", "", "1E308"}), "Command1",
+        {"a quotient beyond range", 45, pair("1E308", "1E-10"), "Command1", {}, "overflow"},
+        {"a quotient beyond range, with verdicts", 53, pair("1E308", "1E-10"), "Command1", {}, "overflow"},
+        {"a growth beyond range", 52, fields({"1E308", "", "2"}), "Command1", {}, "overflow"},
+        {"a sum beyond range", 57, fields({"1E308", "1E308"}), "Command2", {}, "overflow"},
+        {"the inventory beyond range",
+         57,
+         fields({"1E308", "", "", "", "", "1E308"}),
+         "Command1",
+         {},
          "overflow"},
-        {"a sum beyond range", 58, fields({"", "", "", "", "1E308", "1E308"}), "Command1", "overflow"},
-        {"a sum beyond range", 61, fields({"1E308", "1E308"}), "Command1", "overflow"},
-        {"a difference beyond range", 64, pair("1E308", "-1E308"), "Command1", "overflow"},
-        {"a difference beyond range", 66, fields({"1E308", "-1E308"}), "Command1", "overflow"},
-        {"a difference beyond range", 107, fields({"-1E308", "1E308"}), "Command6", "overflow"},
-    };
-    for (const FaultCase& c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_EQ(Cli().press(c.screen, c.inputs, c.button),
-                  "fault\t" + form(c.screen) + "\t" + c.kind + "\n");
-    }
+        {"a sum beyond range", 58, fields({"", "", "", "", "1E308", "1E308"}), "Command1", {}, "overflow"},
+        {"a sum beyond range", 61, fields({"1E308", "1E308"}), "Command1", {}, "overflow"},
+        {"a difference beyond range", 64, pair("1E308", "-1E308"), "Command1", {}, "overflow"},
+        {"a difference beyond range", 66, fields({"1E308", "-1E308"}), "Command1", {}, "overflow"},
+        {"a difference beyond range", 107, fields({"-1E308", "1E308"}), "Command6", {}, "overflow"},
+    });
 }
 
 // "取消" clears every line the compute button printed and "退出" goes home, on each screen's own

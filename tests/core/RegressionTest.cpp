@@ -1,7 +1,7 @@
 // The least-squares worksheets (Form125 for variable cost, Form158 for the sales forecast) and the
 // account-analysis worksheet (Form126): what "确定" writes back, in order, what it prints, and
 // what "清空" empties.
-#include "Cli.h"
+#include "ScreenCases.h"
 
 #include <gtest/gtest.h>
 
@@ -17,22 +17,6 @@ constexpr int kAccounts = 126;
 constexpr int kForecast = 158;
 
 using Typed = std::vector<std::pair<int, std::string>>; // (box number, text)
-
-std::string form(int screen) { return "Form" + std::to_string(screen); }
-
-std::string writes(int screen, const Typed& boxes) {
-    std::string events;
-    for (const auto& [box, text] : boxes)
-        events += "write\t" + form(screen) + ".Text" + std::to_string(box) + "\t" + text + "\n";
-    return events;
-}
-
-std::string prints(int screen, const std::vector<std::string>& lines) {
-    std::string events;
-    for (const std::string& line : lines)
-        events += "print\t" + form(screen) + "\t" + line + "\n";
-    return events;
-}
 
 // Types the boxes into the freshly opened screen, then clicks each control in turn; returns the
 // events of the last click.
@@ -173,11 +157,8 @@ TEST(RegressionTest, ClearEmptiesTheDataBoxesOnly) {
     for (const int screen : {kCost, kForecast}) {
         SCOPED_TRACE(form(screen));
         Cli cli;
-        Typed cleared;
-        for (int box = 1; box <= 65; ++box)
-            cleared.emplace_back(box, "");
         EXPECT_EQ(press(cli, screen, {{87, "12"}, {85, "13"}}, {"Command1", "Command2"}),
-                  writes(screen, cleared));
+                  clears(screen, {{1, 65}}));
         // Labels, headings, the number of years and the year to forecast keep their texts; the
         // output area keeps its lines.
         const std::string dump = cli.run("dump " + form(screen) + "\n");
@@ -220,11 +201,8 @@ TEST(RegressionTest, AccountAnalysisCopiesByClassThenTotals) {
 
 TEST(RegressionTest, AccountAnalysisClearEmptiesTheGridAndTheOutput) {
     Cli cli;
-    Typed cleared;
-    for (int box = 1; box <= 24; ++box)
-        cleared.emplace_back(box, "");
-    cleared.emplace_back(37, "");
-    EXPECT_EQ(press(cli, kAccounts, {{9, "备注"}}, {"Command1", "Command2"}), writes(kAccounts, cleared));
+    EXPECT_EQ(press(cli, kAccounts, {{9, "备注"}}, {"Command1", "Command2"}),
+              clears(kAccounts, {{1, 24}, {37, 37}}));
     EXPECT_EQ(cli.run("read Form126.Text25\nread Form126.Text32\nread Form126.Text36\n"),
               "text\tForm126.Text25\t原材料\ntext\tForm126.Text32\t合计\ntext\tForm126.Text36\t账户\n");
     EXPECT_EQ(Cli::lastPrint(cli.run("click Form126.Command1\n")), "单位变动成本");

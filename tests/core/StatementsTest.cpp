@@ -1,6 +1,6 @@
 // The statement worksheets: the balance sheet (Form62) and the income statement, condensed balance
 // sheet and cash flow worksheet (Form63).
-#include "Cli.h"
+#include "ScreenCases.h"
 
 #include <gtest/gtest.h>
 
@@ -24,13 +24,6 @@ void type(Cli& cli, int screen, const Typed& boxes) {
 
 std::string click(Cli& cli, int screen, const std::string& control) {
     return cli.run("click Form" + std::to_string(screen) + "." + control + "\n");
-}
-
-std::string writes(int screen, const Typed& boxes) {
-    std::string events;
-    for (const auto& [box, text] : boxes)
-        events += "write\tForm" + std::to_string(screen) + ".Text" + std::to_string(box) + "\t" + text + "\n";
-    return events;
 }
 
 std::vector<std::string> printed(const std::string& events) {
@@ -176,10 +169,7 @@ TEST(BalanceSheet, ClearEmptiesTheAmountsAndTheOutputButNotTheNames) {
     click(cli, kBalance, "Command3");
     EXPECT_EQ(outputLines(cli, kBalance), 22) << "two blocks of six ratio lines and five blank lines";
 
-    Typed emptied;
-    for (int box = 1; box <= 132; ++box)
-        emptied.emplace_back(box, "");
-    EXPECT_EQ(click(cli, kBalance, "Command2"), writes(kBalance, emptied) + "clear\tForm62\n");
+    EXPECT_EQ(click(cli, kBalance, "Command2"), clears(kBalance, {{1, 132}}) + "clear\tForm62\n");
     EXPECT_EQ(outputLines(cli, kBalance), 0);
     EXPECT_EQ(cli.run("read Form62.Text197\n"), "text\tForm62.Text197\t  非流动资产合计\n");
 }
@@ -209,16 +199,6 @@ TEST(BalanceSheet, NameBoxesShowTheirDefinitions) {
 // ---- Form63, the income statement, condensed balance sheet and cash flow
 
 constexpr int kIncome = 63;
-
-// Every amount box emptied, in the order "清空" empties them.
-Typed emptiedAmounts() {
-    Typed boxes;
-    const std::pair<int, int> ranges[] = {{1, 26}, {43, 86}, {115, 146}, {166, 171}, {177, 180}};
-    for (const auto& [first, last] : ranges)
-        for (int box = first; box <= last; ++box)
-            boxes.emplace_back(box, "");
-    return boxes;
-}
 
 // A cleared screen with the condensed balance sheet filled in (blank lines Text68, Text79 hold
 // numbers no total may read).
@@ -415,7 +395,9 @@ TEST(IncomeStatement, ClearEmptiesEveryAmountAndCancelClearsTheOutput) {
     Cli cli;
     type(cli, kIncome, {});
     click(cli, kIncome, "Command3");
-    EXPECT_EQ(click(cli, kIncome, "Command2"), writes(kIncome, emptiedAmounts()));
+    // "清空" empties every amount box, range by range.
+    EXPECT_EQ(click(cli, kIncome, "Command2"),
+              clears(kIncome, {{1, 26}, {43, 86}, {115, 146}, {166, 171}, {177, 180}}));
     EXPECT_EQ(outputLines(cli, kIncome), 43) << "the printed block stays";
     EXPECT_EQ(cli.run("read Form63.Text147\n"), "text\tForm63.Text147\t一、经营活动产生的现金流量\n");
     EXPECT_EQ(click(cli, kIncome, "Command5"), "clear\tForm63\n");

@@ -1,6 +1,8 @@
 // The window front end through real widgets, on the offscreen platform.
 #include "RecordingGui.h"
 
+#include "app/ScreenFile.h"
+
 #include <QAction>
 #include <QCompleter>
 #include <QLabel>
@@ -8,6 +10,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolBar>
 #include <QtTest>
 
 using namespace fincalc;
@@ -164,6 +168,117 @@ private slots:
         QCOMPARE(control<QLineEdit>(62, "Text13")->text(), QStringLiteral("1100"));
     }
 
+    // Ctrl+S and Ctrl+O on the balance sheet: the file keeps every box, opening it brings the
+    // boxes back and leaves the output area, and the title names the file and marks changes.
+    void savingAndOpeningThroughTheKeys() {
+        if (!session->exists(62))
+            QSKIP("the balance sheet is not in this build");
+        QTemporaryDir dir;
+        session->open(62);
+        gui::ScreenWidget* sheet = screen(62);
+        QVERIFY(QTest::qWaitForWindowActive(sheet));
+        QTest::keyClicks(control<QLineEdit>(62, "Text2"), QStringLiteral("100"));
+        QTest::keyClicks(control<QLineEdit>(62, "Text3"), QStringLiteral("1,000"));
+        QLineEdit* name = control<QLineEdit>(62, "Text167");
+        name->selectAll();
+        type(name, QStringLiteral("货币资金, \"含\"备用金"));
+        QTest::mouseClick(control<QPushButton>(62, "Command3"), Qt::LeftButton); // 分析, writes totals
+        QCOMPARE(control<QLineEdit>(62, "Text13")->text(), QStringLiteral("1100"));
+
+        gui->chosenFile = dir.filePath(QStringLiteral("balance.csv"));
+        QTest::keyClick(control<QLineEdit>(62, "Text2"), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(gui->dialogs, QList{RecordingGui::FileChoice::Save});
+        QVERIFY(QFile::exists(gui->chosenFile));
+        QCOMPARE(sheet->windowTitle(), QStringLiteral("Form62 - balance.csv[*]"));
+        QVERIFY(!sheet->isWindowModified());
+
+        QLineEdit* cash = control<QLineEdit>(62, "Text2");
+        cash->selectAll();
+        QTest::keyClicks(cash, QStringLiteral("7"));
+        name->clear();
+        QTest::mouseClick(control<QPushButton>(62, "Command3"), Qt::LeftButton);
+        QVERIFY(sheet->isWindowModified());
+        const QString output = control<QPlainTextEdit>(62, "Output")->toPlainText();
+
+        QTest::keyClick(cash, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(gui->dialogs.size(), 2);
+        QCOMPARE(gui->dialogs.last(), RecordingGui::FileChoice::Open);
+        QCOMPARE(cash->text(), QStringLiteral("100"));
+        QCOMPARE(name->text(), QStringLiteral("货币资金, \"含\"备用金"));
+        QCOMPARE(control<QLineEdit>(62, "Text13")->text(), QStringLiteral("1100"));
+        QCOMPARE(session->screen(62)->texts.at("Text2"), "100");
+        QCOMPARE(control<QPlainTextEdit>(62, "Output")->toPlainText(), output);
+        QVERIFY(!sheet->isWindowModified());
+        QVERIFY(gui->messages.isEmpty());
+
+        // The workbook beside it; its cells are read back by a test of their own.
+        gui->chosenFile = dir.filePath(QStringLiteral("balance.xlsx"));
+        sheet->findChild<QAction*>(QStringLiteral("ExportWorkbook"))->trigger();
+        QFile workbook(gui->chosenFile);
+        QVERIFY(workbook.open(QIODevice::ReadOnly));
+        QCOMPARE(workbook.read(2), QByteArray("PK"));
+    }
+
+    void aRefusedFileIsExplainedAndChangesNothing() {
+        if (!session->exists(2) || !session->exists(3))
+            QSKIP("the interest screens are not in this build");
+        QTemporaryDir dir;
+        session->open(3);
+        gui->chosenFile = dir.filePath(QStringLiteral("annuity.csv"));
+        screen(3)->findChild<QAction*>(QStringLiteral("SaveFile"))->trigger();
+        session->open(2);
+        QTest::keyClicks(control<QLineEdit>(2, "Text1"), QStringLiteral("0.1"));
+        screen(2)->findChild<QAction*>(QStringLiteral("OpenFile"))->trigger();
+        QCOMPARE(gui->messages.size(), 1);
+        QVERIFY2(gui->messages.first().contains(QStringLiteral("保存的是 Form3 的输入，不是 Form2 的")),
+                 qPrintable(gui->messages.first()));
+        QCOMPARE(control<QLineEdit>(2, "Text1")->text(), QStringLiteral("0.1"));
+        QCOMPARE(screen(2)->windowTitle(), QStringLiteral("Form2"));
+    }
+
+    // Screens never saved ask nothing when the program ends, typed or not, as without files.
+    void leavingWithoutChangesSinceASaveAsksNothing() {
+        if (!session->exists(2) || !session->exists(3))
+            QSKIP("the interest screens are not in this build");
+        QTemporaryDir dir;
+        session->open(3);
+        QTest::keyClicks(control<QLineEdit>(3, "Text1"), QStringLiteral("0.2")); // never saved
+        session->open(2);
+        gui->chosenFile = dir.filePath(QStringLiteral("compound.csv"));
+        screen(2)->findChild<QAction*>(QStringLiteral("SaveFile"))->trigger();
+        screen(1)->close();
+        QVERIFY(session->ended());
+        QVERIFY(gui->questions.isEmpty());
+    }
+
+    // Leaving with changes since the last save asks first: going back keeps the program, saving
+    // writes the file and ends it.
+    void leavingAfterChangesToASavedScreenAsksToSave() {
+        if (!session->exists(2))
+            QSKIP("the compound interest screen is not in this build");
+        QTemporaryDir dir;
+        session->open(2);
+        gui->chosenFile = dir.filePath(QStringLiteral("compound.csv"));
+        screen(2)->findChild<QAction*>(QStringLiteral("SaveFile"))->trigger();
+        QTest::keyClicks(control<QLineEdit>(2, "Text4"), QStringLiteral("12"));
+        QVERIFY(screen(2)->isWindowModified());
+
+        gui->answer = RecordingGui::EndChoice::Stay;
+        screen(1)->close();
+        QVERIFY(!session->ended());
+        QCOMPARE(gui->questions.size(), 1);
+        QVERIFY(gui->questions.first().contains(QStringLiteral("Form2（compound.csv）")));
+
+        gui->answer = RecordingGui::EndChoice::Save;
+        QTest::mouseClick(control<QPushButton>(1, "Command2"), Qt::LeftButton); // 退出
+        QVERIFY(session->ended());
+        Session reopened;
+        reopened.start();
+        reopened.open(2);
+        QCOMPARE(openScreen(reopened, 2, QFile::encodeName(gui->chosenFile).toStdString()), std::nullopt);
+        QCOMPARE(reopened.screen(2)->texts.at("Text4"), "12");
+    }
+
     // Every screen of the program opens, with a widget per control named after it. With
     // FINCALC_SHOTS set to a folder, each screen is also saved there as a picture.
     void everyScreenOpens() {
@@ -179,6 +294,9 @@ private slots:
                     QVERIFY2(
                         screen(n)->findChild<QWidget*>(QString::fromStdString(c.name)),
                         qPrintable(QStringLiteral("Form%1.%2").arg(n).arg(QString::fromStdString(c.name))));
+            // Screens with entries, and only they, have the tool bar to save, open and export them.
+            QCOMPARE(screen(n)->findChild<QToolBar*>(QStringLiteral("FileBar")) != nullptr,
+                     keepsEntries(session->screen(n)->design));
             if (!shots.isEmpty())
                 screen(n)->grab().save(QStringLiteral("%1/Form%2.png").arg(shots).arg(n));
             screen(n)->hide();
