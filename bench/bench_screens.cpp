@@ -4,6 +4,7 @@
 // first paint, as a user leaves it; the memory with every screen showing at once is reported too.
 // Goals: every screen within 16 ms, memory after opening every screen within twice start-up.
 // Runs on whatever display Qt is given (bench/startup.sh runs it under its X server).
+#include "Resident.h"
 #include "gui/Gui.h"
 
 #include <QApplication>
@@ -12,7 +13,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <set>
 #include <string>
 #include <vector>
@@ -23,15 +23,6 @@ using namespace fincalc;
 
 constexpr double kScreenGoalMs = 16;
 constexpr double kMemoryGoal = 2;
-
-// Resident memory of this process in KiB.
-long residentKiB() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.starts_with("VmRSS:"))
-            return std::stol(line.substr(6));
-    return 0;
-}
 
 // Notes which top-level windows have had a widget painted.
 class PaintWatch : public QObject {

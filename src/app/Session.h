@@ -4,6 +4,7 @@
 
 #include "app/Arith.h"
 #include "app/Catalogue.h"
+#include "app/Fields.h"
 #include "app/Number.h"
 
 #include <array>
@@ -45,21 +46,12 @@ class Session;
 
 // What a handler may do: read its own screen's fields, print, write and clear them, show a
 // message, move between screens, end the program.
-class Ctx {
+class Ctx : public ReadsFields<Ctx> {
 public:
     Ctx(Session& session, int screen) : session_(session), screen_(screen) {}
 
     int screen() const { return screen_; }
     const std::string& text(std::string_view field) const;
-    Num num(std::string_view field) const { return Num(ReadNumber(text(field))); }
-    Num num(int k) const { return num(fieldName(k)); }
-    // The fields TextFirst to TextFirst+N-1, read in order: `const auto [i, P, F, n] = c.nums<4>(1);`
-    template <std::size_t N> std::array<Num, N> nums(int first) const {
-        std::array<Num, N> values;
-        for (std::size_t k = 0; k < N; ++k)
-            values[k] = num(first + static_cast<int>(k));
-        return values;
-    }
 
     // One line on this screen's output area: texts, plain numbers and values, in order.
     template <class... Items> void print(const Items&... items) {

@@ -1,5 +1,6 @@
 #include "cli/Driver.h"
 
+#include "app/Chart.h"
 #include "app/ScreenFile.h"
 #include "export/Workbook.h"
 
@@ -170,6 +171,17 @@ bool Driver::runCommand(std::string_view verb, std::string_view rest) {
         }
         return true;
     }
+    if (verb == "chart") {
+        const int screen = screenNumber(rest);
+        if (!session_.exists(screen))
+            return fail("unknown screen");
+        if (!hasChart(screen))
+            return fail("no chart");
+        if (!session_.visible(screen))
+            return fail("screen not shown");
+        printChart(screen);
+        return true;
+    }
     // Saving and exporting take a created screen, as `dump` does; loading a shown one, as `type` does.
     if (verb == "save" || verb == "load" || verb == "export") {
         const auto space = rest.find(' ');
@@ -193,6 +205,26 @@ bool Driver::runCommand(std::string_view verb, std::string_view rest) {
         return true;
     }
     return false;
+}
+
+// One line for the chart, its note, each plot with its axes, each series point and each mark.
+void Driver::printChart(int screen) {
+    const std::string form = screenName(screen);
+    const Chart chart = chartOf(screen, Fields(session_.screen(screen)->texts));
+    out_ << "chart\t" << form << '\t' << escapeField(chart.title) << '\n';
+    if (!chart.note.empty())
+        out_ << "note\t" << form << '\t' << escapeField(chart.note) << '\n';
+    for (const ChartPlot& plot : chart.plots) {
+        out_ << "plot\t" << form << '\t' << escapeField(plot.title) << '\t' << escapeField(plot.x.title)
+             << '\t' << escapeField(plot.y.title) << '\n';
+        for (const ChartSeries& series : plot.series)
+            for (const ChartPoint& p : series.points)
+                out_ << "point\t" << form << '\t' << escapeField(series.name) << '\t' << FormatNumber(p.x)
+                     << '\t' << FormatNumber(p.y) << '\n';
+        for (const ChartMark& mark : plot.marks)
+            out_ << "mark\t" << form << '\t' << escapeField(mark.label) << '\t' << FormatNumber(mark.at.x)
+                 << '\t' << FormatNumber(mark.at.y) << '\n';
+    }
 }
 
 } // namespace fincalc

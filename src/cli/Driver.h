@@ -29,6 +29,7 @@ public:
 private:
     void error(std::string_view message);
     bool runCommand(std::string_view verb, std::string_view rest);
+    void printChart(int screen);
 
     std::ostream& out_;
     bool echo_;

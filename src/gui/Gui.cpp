@@ -101,6 +101,8 @@ ScreenWidget::ScreenWidget(Gui& gui, const Screen& screen) : gui_(gui), number_(
         }
     }
     buddies_.clear();
+    if (QWidget* chart = makeChartButton())
+        side->addWidget(chart);
     // Columns of fields share the width; columns of labels keep their natural width.
     for (const Control& control : design.controls())
         if (control.area == Area::Grid && control.kind == ControlKind::Field)

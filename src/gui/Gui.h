@@ -23,6 +23,8 @@ class QPlainTextEdit;
 
 namespace fincalc::gui {
 
+class ChartWindow;
+class ChartWindows;
 class Gui;
 class ScreenFiles;
 
@@ -44,6 +46,7 @@ protected:
 
 private:
     QWidget* makeControl(const Control& control);
+    QWidget* makeChartButton(); // "图表", on a screen that has a chart; nullptr on others
     void addMenuBar(const ScreenDesign& design);
 
     Gui& gui_;
@@ -64,6 +67,11 @@ public:
 
     void onEvent(const Event& event) override;
     bool mayEnd() override;
+
+    // Opens the chart of a screen beside it, or says why it cannot.
+    void openChart(int screen);
+    // The screen's chart window, once its chart has been opened; nullptr before.
+    ChartWindow* chartWindow(int screen) const;
 
     // The bold Song-style heading font, and the program's title for message boxes.
     const QFont& headingFont() const { return headingFont_; }
@@ -91,6 +99,7 @@ private:
     QFont headingFont_;
     DataEntry dataEntry_;
     WindowKeeper windows_;
+    ChartWindows* charts_ = nullptr; // made when the first chart opens
 };
 
 // Application-wide set-up: the CJK default font and Qt's Chinese translations.

@@ -66,8 +66,9 @@ struct Line {
 // fault leaves the sheet as it was.
 class Sheet {
 public:
-    // Reads Text1 to Text65 in order; only the x and y columns enter the sheet.
-    explicit Sheet(const Ctx& c) {
+    // Reads Text1 to Text65 in order (from a handler's context or a chart's fields); only the x and
+    // y columns enter the sheet.
+    template <class Reader> explicit Sheet(const Reader& c) {
         std::array<Num, kLastDataBox + 1> boxes;
         for (int k = 1; k <= kLastDataBox; ++k)
             boxes[k] = c.num(k);
@@ -93,6 +94,9 @@ public:
         }
         return fit;
     }
+
+    // Row 1 to 12 of a column.
+    Num cell(Column column, int row) const { return cells_[column][row - 1]; }
 
     // The x·y, x² and x²·y columns, each row by row, then the five sums from Σx to Σx²y.
     void writeBack(Ctx& c) const {

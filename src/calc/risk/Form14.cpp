@@ -1,5 +1,6 @@
 // Variance, standard deviation and expected return of a two-asset portfolio.
 #include "app/Session.h"
+#include "calc/risk/Portfolio.h"
 
 namespace fincalc {
 
@@ -11,10 +12,7 @@ struct Portfolio {
         : sigmaA(c.num("Text1")), wA(c.num("Text2")), EA(c.num("Text3")), sigmaB(c.num("Text4")),
           wB(c.num("Text5")), EB(c.num("Text6")), rho(c.num("Text13")) {}
 
-    Num variance() const {
-        return pow(sigmaA, 2) * pow(wA, 2) + pow(sigmaB, 2) * pow(wB, 2) +
-               2 * sigmaA * wA * sigmaB * wB * rho;
-    }
+    Num variance() const { return portfolioVariance(sigmaA, wA, sigmaB, wB, rho); }
 
     Num expectedReturn() const { return wA * EA + wB * EB; }
 

@@ -1,5 +1,6 @@
 // Cash-flow analysis: net present value, present value index, internal rate of return with the
 // interpolation a student would do by hand, and the payback periods.
+#include "calc/tools/CashFlows.h"
 #include "calc/tools/Solve.h"
 
 #include <algorithm>
@@ -9,38 +10,6 @@
 namespace fincalc {
 
 namespace {
-
-constexpr int kLastPeriod = 20; // NCF0 ... NCF20 in Text2 ... Text22
-
-// The net cash flows of periods 0 to n, n being the last period whose field holds any text.
-std::vector<Num> cashFlows(const Ctx& c) {
-    std::vector<Num> flows;
-    for (int t = 0; t <= kLastPeriod; ++t)
-        flows.push_back(c.num(2 + t));
-    while (!flows.empty()) {
-        const std::string& text = c.text(fieldName(1 + static_cast<int>(flows.size())));
-        if (text.find_first_not_of(' ') != std::string::npos)
-            break;
-        flows.pop_back();
-    }
-    return flows;
-}
-
-// ∑ NCFt / (1+i)^t over the flows that `keep` selects, in period order.
-template <class Keep> Num presentValue(const std::vector<Num>& flows, Num i, Keep keep) {
-    Num sum = 0, growth = 1;
-    for (std::size_t t = 0; t < flows.size(); ++t) {
-        if (t > 0)
-            growth = growth * (1 + i);
-        if (keep(flows[t]))
-            sum = sum + flows[t] / growth;
-    }
-    return sum;
-}
-
-Num npv(const std::vector<Num>& flows, Num i) {
-    return presentValue(flows, i, [](Num) { return true; });
-}
 
 // How often the non-zero flows change sign.
 int signChanges(const std::vector<Num>& flows) {

@@ -1,0 +1,39 @@
+// A project's net cash flows as the cash-flow screen holds them, and their present value: shared by
+// the screen's buttons and its chart.
+#pragma once
+
+#include "app/Fields.h"
+
+#include <vector>
+
+namespace fincalc {
+
+constexpr int kLastCashFlowPeriod = 20; // NCF0 ... NCF20 in Text2 ... Text22
+
+// The net cash flows of periods 0 to n, n being the last period whose field holds any text.
+template <class Reader> std::vector<Num> cashFlows(const Reader& c) {
+    std::vector<Num> flows;
+    for (int t = 0; t <= kLastCashFlowPeriod; ++t)
+        flows.push_back(c.num(2 + t));
+    while (!flows.empty() && !c.filled(1 + static_cast<int>(flows.size())))
+        flows.pop_back();
+    return flows;
+}
+
+// ∑ NCFt / (1+i)^t over the flows that `keep` selects, in period order.
+template <class Keep> Num presentValue(const std::vector<Num>& flows, Num i, Keep keep) {
+    Num sum = 0, growth = 1;
+    for (std::size_t t = 0; t < flows.size(); ++t) {
+        if (t > 0)
+            growth = growth * (1 + i);
+        if (keep(flows[t]))
+            sum = sum + flows[t] / growth;
+    }
+    return sum;
+}
+
+inline Num npv(const std::vector<Num>& flows, Num i) {
+    return presentValue(flows, i, [](Num) { return true; });
+}
+
+} // namespace fincalc
