@@ -40,7 +40,11 @@ bool isGuarded(std::string_view text) {
 }
 
 std::string guard(std::string_view text) {
-    return (startsLikeFormula(text) || isGuarded(text) ? "'" : "") + std::string(text);
+    std::string guarded;
+    if (startsLikeFormula(text) || isGuarded(text))
+        guarded += '\'';
+    guarded += text;
+    return guarded;
 }
 
 std::string unguard(std::string text) {
