@@ -29,7 +29,9 @@ Chart regressionChart(const Fields& f) {
         chart.note = "变量X全部相同，回归直线无法确定。";
     } else {
         plot.title = "回归直线y=a+bx：" + named("a", a) + "，" + named("b", b);
-        const auto y = [&](double x) { return (a + b * Num(x)).toDouble(); };
+        const auto y = [intercept = a, slope = b](double x) {
+            return (intercept + slope * Num(x)).toDouble();
+        };
         plot.series.push_back({"回归直线", ChartSeries::Style::Line, {{from, y(from)}, {to, y(to)}}});
         if (emptyRow)
             chart.note = "空的格子按0计入回归。";

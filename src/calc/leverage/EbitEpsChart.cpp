@@ -14,9 +14,9 @@ Chart ebitEpsChart(const Fields& f) {
     if (!(T < 1))
         return noteOnly("所得税税率须小于1。");
 
-    const Num N1 = N + dN, I1 = r * D, I2 = I1 + r2 * dD;
-    const auto epsStock = [&](Num ebit) { return (ebit - I1) * (1 - T) / N1; };
-    const auto epsDebt = [&](Num ebit) { return (ebit - I2) * (1 - T) / N; };
+    const Num N1 = N + dN, I1 = r * D, I2 = I1 + r2 * dD, kept = 1 - T, N0 = N;
+    const auto epsStock = [&](Num ebit) { return (ebit - I1) * kept / N1; };
+    const auto epsDebt = [&](Num ebit) { return (ebit - I2) * kept / N0; };
     const Num indifference = (N1 * I2 - N * I1) / (N1 - N);
 
     const bool expected = f.filled(5);
