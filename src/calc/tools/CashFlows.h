@@ -20,15 +20,24 @@ template <class Reader> std::vector<Num> cashFlows(const Reader& c) {
     return flows;
 }
 
-// ∑ NCFt / (1+i)^t over the flows that `keep` selects, in period order.
-template <class Keep> Num presentValue(const std::vector<Num>& flows, Num i, Keep keep) {
-    Num sum = 0, growth = 1;
+// Each period's flow at its present value, NCFt / (1+i)^t.
+inline std::vector<Num> discounted(std::vector<Num> flows, Num i) {
+    Num growth = 1;
     for (std::size_t t = 0; t < flows.size(); ++t) {
         if (t > 0)
             growth = growth * (1 + i);
-        if (keep(flows[t]))
-            sum = sum + flows[t] / growth;
+        flows[t] = flows[t] / growth;
     }
+    return flows;
+}
+
+// ∑ NCFt / (1+i)^t over the flows that `keep` selects, in period order.
+template <class Keep> Num presentValue(const std::vector<Num>& flows, Num i, Keep keep) {
+    const std::vector<Num> values = discounted(flows, i);
+    Num sum = 0;
+    for (std::size_t t = 0; t < flows.size(); ++t)
+        if (keep(flows[t]))
+            sum = sum + values[t];
     return sum;
 }
 

@@ -105,16 +105,9 @@ ScreenDesign declareForm163() {
         .button("Command5", "动态回收期",
                 [](Ctx& c) {
                     const Num i = c.num(1);
-                    auto flows = cashFlows(c);
                     if (!(i > -1))
                         return c.print("动态回收期=");
-                    Num growth = 1;
-                    for (std::size_t t = 0; t < flows.size(); ++t) {
-                        if (t > 0)
-                            growth = growth * (1 + i);
-                        flows[t] = flows[t] / growth;
-                    }
-                    printPayback(c, "动态回收期", flows);
+                    printPayback(c, "动态回收期", discounted(cashFlows(c), i));
                 })
         .buttonColumns(5)
         .cancel("Command6")
